@@ -1,0 +1,158 @@
+#include "app/main_frame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+#include <QWindow>
+
+#include "app/about_dlg.h"
+#include "app/keys.h"
+#include "app/zarvok_doc.h"
+#include "app/zarvok_view.h"
+
+namespace zarvo {
+
+CMainFrame::CMainFrame(CZarvokDoc& doc, CZarvokView* view)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      doc_(doc),
+      view_(view) {
+    setObjectName(QStringLiteral("CMainFrame"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/zarvok.png")));
+    setCentralWidget(view_);
+    view_->set_require_maximized(true);
+    view_->setFocus();
+
+    file_menu_ = menuBar()->addMenu(QStringLiteral("&File"));
+    file_menu_->addSeparator();
+    print_ = file_menu_->addAction(QStringLiteral("&Print..."));
+    print_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    print_->setShortcutContext(Qt::WindowShortcut);
+    file_menu_->addSeparator();
+    QAction* exit = file_menu_->addAction(QStringLiteral("E&xit"));
+    help_menu_ = menuBar()->addMenu(QStringLiteral("&Help"));
+    QAction* about = help_menu_->addAction(QStringLiteral("&About Zarvok..."));
+    // A separator opens the File menu; Qt hides leading separators unless told otherwise.
+    file_menu_->setSeparatorsCollapsible(false);
+
+    connect(print_, &QAction::triggered, this, [this] {
+        OnUpdateFilePrint();  // asked again right before the command runs
+        if (print_->isEnabled()) view_->OnFilePrint(false);
+    });
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    connect(about, &QAction::triggered, this, &CMainFrame::OnAppAbout);
+    connect(file_menu_, &QMenu::aboutToShow, this, &CMainFrame::OnUpdateFilePrint);
+    connect(view_, &CZarvokView::gameChanged, this, &CMainFrame::OnUpdateFilePrint);
+
+    // The accelerators other than Print: each one consumes its key.
+    for (const Accelerator& a : kAccelerators) {
+        if (a.command == Accelerator::file_print) continue;
+        auto* shortcut = new QShortcut(QKeySequence(a.keys), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        switch (a.command) {
+            case Accelerator::file_new:
+                connect(shortcut, &QShortcut::activated, this, &CMainFrame::OnFileNew);
+                break;
+            case Accelerator::file_open:
+                connect(shortcut, &QShortcut::activated, this, &CMainFrame::OnFileOpen);
+                break;
+            case Accelerator::file_save:
+                connect(shortcut, &QShortcut::activated, this, &CMainFrame::OnFileSave);
+                break;
+            default:
+                break;
+        }
+    }
+    // Without a window manager nobody else turns Alt+F4 into a close request.
+    auto* close_key = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), this);
+    close_key->setContext(Qt::ApplicationShortcut);
+    connect(close_key, &QShortcut::activated, this, &QWidget::close);
+
+    OnUpdateFilePrint();
+    update_caption();
+}
+
+void CMainFrame::show_maximized() {
+    if (QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->availableGeometry());
+    showMaximized();
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !isVisible()) return;
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        // Un-maximized by the window manager: back to maximized; nothing is drawn meanwhile.
+        QTimer::singleShot(0, this, [this] {
+            setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+        });
+    } else {
+        view_->invalidate();
+    }
+}
+
+void CMainFrame::update_caption() { setWindowTitle(doc_.title() + QStringLiteral(" - Zarvok")); }
+
+void CMainFrame::OnUpdateFilePrint() { print_->setEnabled(view_->OnUpdateFilePrint()); }
+
+void CMainFrame::OnFileNew() {
+    doc_.OnNewDocument();
+    view_->set_document_title(doc_.title());
+    update_caption();
+    view_->invalidate();
+}
+
+void CMainFrame::OnFileOpen() {
+    QFileDialog dialog(this, QStringLiteral("Open"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(QStringLiteral("All Files (*)"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString chosen = dialog.selectedFiles().first();
+    QString error;
+    if (!doc_.OnOpenDocument(QFile::encodeName(chosen).toStdString(), error)) {
+        QMessageBox::warning(this, QStringLiteral("Zarvok"),
+                             QStringLiteral("Cannot open %1.\n%2").arg(chosen, error));
+        return;
+    }
+    view_->set_document_title(doc_.title());
+    update_caption();
+    view_->invalidate();
+}
+
+void CMainFrame::OnFileSave() {
+    if (doc_.has_file()) {
+        QMessageBox::information(
+            this, QStringLiteral("Zarvok"),
+            QStringLiteral("%1 was opened from an existing file. Zarvok documents hold nothing, so "
+                           "saving would empty that file; it was left as it was.")
+                .arg(doc_.title()));
+        return;
+    }
+    QFileDialog dialog(this, QStringLiteral("Save As"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.selectFile(doc_.title());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString chosen = dialog.selectedFiles().first();
+    QString error;
+    if (!doc_.OnSaveDocument(QFile::encodeName(chosen).toStdString(), error)) {
+        QMessageBox::warning(this, QStringLiteral("Zarvok"),
+                             QStringLiteral("Cannot save %1.\n%2").arg(chosen, error));
+        return;
+    }
+    view_->set_document_title(doc_.title());
+    update_caption();
+    view_->invalidate();
+}
+
+void CMainFrame::OnAppAbout() {
+    CAboutDlg about(this);
+    about.exec();
+}
+
+}  // namespace zarvo

@@ -1,0 +1,46 @@
+// The print path of the view: the print dialog, then the one results page on the printer.
+#include <QDir>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "app/qt_surface.h"
+#include "app/zarvok_view.h"
+#include "print/results_page.h"
+
+namespace zarvo {
+
+void CZarvokView::OnFilePrint(bool direct) {
+    if (!OnPreparePrinting()) return;  // no game is over: nothing is printed or shown
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(document_title_.left(31));
+    if (QPrinterInfo::availablePrinters().isEmpty())
+        printer.setOutputFileName(QDir::home().filePath(QStringLiteral("Zarvok results.pdf")));
+    if (!direct) {
+        QPrintDialog dialog(&printer, window());
+        dialog.setWindowTitle(QStringLiteral("Print"));
+        if (dialog.exec() != QDialog::Accepted) return;
+    }
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 1) return;
+
+    window()->setEnabled(false);
+    const bool started = OnPrint(printer);
+    window()->setEnabled(true);
+    if (!started)
+        QMessageBox::warning(window(), QStringLiteral("Zarvok"),
+                             QStringLiteral("Could not start print job."));
+}
+
+bool CZarvokView::OnPrint(QPrinter& printer) {
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    QtSurface dc(painter, Rect{0, 0, page.width(), page.height()});
+    draw_results_page(dc, board_, page.width(), page.height());
+    return painter.end();
+}
+
+}  // namespace zarvo

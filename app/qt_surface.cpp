@@ -1,0 +1,178 @@
+#include "app/qt_surface.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QPolygon>
+#include <cmath>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <tuple>
+#include <vector>
+
+#include "board/text_layout.h"
+
+namespace zarvo {
+
+QColor to_qcolor(COLORREF c) { return QColor(red_of(c), green_of(c), blue_of(c)); }
+
+struct QtSurface::FontEntry {
+    QFont font;
+    QFontMetricsF metrics;
+    int32_t cell;    // the line pitch and the height GetTextExtentPoint32 reports
+    double ascent;   // baseline below the top of the cell
+};
+
+namespace {
+
+constexpr int32_t kDefaultCell = 16;  // what a zero height stands for
+
+// Fonts are made once per size and device resolution and kept for the run.
+const QtSurface::FontEntry& font_entry(const Font& f, const QPaintDevice* device) {
+    using Key = std::tuple<int32_t, bool, int>;
+    static std::map<Key, std::unique_ptr<QtSurface::FontEntry>> cache;
+    const int dpi = device ? device->logicalDpiY() : 96;
+    const Key key{f.height, f.bold(), dpi};
+    auto it = cache.find(key);
+    if (it != cache.end()) return *it->second;
+
+    QFont font(QtSurface::arial_family());
+    font.setStyleHint(QFont::SansSerif);
+    font.setBold(f.bold());
+    font.setKerning(false);
+    // The cell (ascent + descent) is what a positive height asks for; a negative height asks
+    // for the em size itself.
+    static const double cell_per_em = [] {
+        QFont probe(QtSurface::arial_family());
+        probe.setPixelSize(1000);
+        const QFontMetricsF m(probe);
+        const double cell = m.ascent() + m.descent();
+        return cell > 0 ? cell / 1000.0 : 1.15;
+    }();
+    const int32_t asked = f.height == 0 ? kDefaultCell : std::abs(f.height);
+    const double em = f.height < 0 ? asked : asked / cell_per_em;
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(em))));
+    QFontMetricsF metrics(font, const_cast<QPaintDevice*>(device));
+    const int32_t cell = f.height > 0 ? f.height
+                                      : static_cast<int32_t>(std::lround(metrics.ascent() + metrics.descent()));
+    // Centre the glyphs' own cell within the asked cell so that rounding shares out evenly.
+    const double ascent = metrics.ascent() + (cell - (metrics.ascent() + metrics.descent())) / 2.0;
+    auto entry = std::make_unique<QtSurface::FontEntry>(
+        QtSurface::FontEntry{font, metrics, cell, ascent});
+    return *cache.emplace(key, std::move(entry)).first->second;
+}
+
+inline QString latin1(std::string_view s) {
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+}  // namespace
+
+QString QtSurface::arial_family() {
+    static const QString family = [] {
+        const QStringList families = QFontDatabase::families();
+        for (const char* name : {"Liberation Sans", "Arimo", "Arial"})
+            if (families.contains(QString::fromLatin1(name))) return QString::fromLatin1(name);
+        return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    }();
+    return family;
+}
+
+QtSurface::QtSurface(QPainter& painter, Rect client)
+    : p_(painter), client_(client), font_(&font_entry(Font{}, painter.device())) {
+    p_.setRenderHint(QPainter::Antialiasing, false);
+    p_.setRenderHint(QPainter::TextAntialiasing, true);
+}
+
+void QtSurface::SelectObject(const Font& font) { font_ = &font_entry(font, p_.device()); }
+
+void QtSurface::FillRect(const Rect& r, const Brush& brush) {
+    if (r.right <= r.left || r.bottom <= r.top) return;
+    p_.fillRect(QRect(r.left, r.top, r.width(), r.height()), to_qcolor(brush.colour));
+}
+
+void QtSurface::Rectangle(int32_t l, int32_t t, int32_t r, int32_t b) {
+    if (r <= l || b <= t) return;
+    const QColor pen = to_qcolor(pen_.colour);
+    const int32_t w = r - l, h = b - t;
+    if (w > 2 && h > 2) p_.fillRect(QRect(l + 1, t + 1, w - 2, h - 2), to_qcolor(brush_.colour));
+    p_.fillRect(QRect(l, t, w, 1), pen);
+    p_.fillRect(QRect(l, b - 1, w, 1), pen);
+    p_.fillRect(QRect(l, t, 1, h), pen);
+    p_.fillRect(QRect(r - 1, t, 1, h), pen);
+}
+
+void QtSurface::Ellipse(int32_t l, int32_t t, int32_t r, int32_t b) {
+    if (r - l < 2 || b - t < 2) return;
+    p_.setPen(QPen(to_qcolor(pen_.colour), 0));
+    p_.setBrush(to_qcolor(brush_.colour));
+    p_.drawEllipse(QRect(l, t, r - l - 1, b - t - 1));
+}
+
+void QtSurface::LineTo(int32_t x, int32_t y) {
+    const QColor pen = to_qcolor(pen_.colour);
+    const int32_t x0 = x_, y0 = y_;
+    x_ = x;
+    y_ = y;
+    if (y0 == y) {  // horizontal: from x0 up to but not including x
+        if (x > x0) p_.fillRect(QRect(x0, y, x - x0, 1), pen);
+        if (x < x0) p_.fillRect(QRect(x + 1, y, x0 - x, 1), pen);
+        return;
+    }
+    if (x0 == x) {
+        if (y > y0) p_.fillRect(QRect(x, y0, 1, y - y0), pen);
+        if (y < y0) p_.fillRect(QRect(x, y + 1, 1, y0 - y), pen);
+        return;
+    }
+    // Bresenham, leaving out the end pixel.
+    const int32_t dx = std::abs(x - x0), sx = x0 < x ? 1 : -1;
+    const int32_t dy = -std::abs(y - y0), sy = y0 < y ? 1 : -1;
+    int32_t err = dx + dy;
+    int32_t cx = x0, cy = y0;
+    QPolygon points;
+    points.reserve(std::max(dx, -dy));
+    while (cx != x || cy != y) {
+        points.append(QPoint(cx, cy));
+        const int32_t e2 = 2 * err;
+        if (e2 >= dy) err += dy, cx += sx;
+        if (e2 <= dx) err += dx, cy += sy;
+    }
+    p_.setPen(QPen(pen, 0));
+    p_.drawPoints(points);
+}
+
+void QtSurface::DrawText(std::string_view text, Rect& rect, int format) {
+    const FontEntry& f = *font_;
+    const auto measure = [&f](std::string_view s) {
+        return static_cast<int32_t>(std::lround(f.metrics.horizontalAdvance(latin1(s))));
+    };
+    thread_local std::vector<PlacedLine> lines;
+    const int32_t bottom = place_lines(text, rect, format, f.cell, measure, lines);
+    if (format & DT_CALCRECT) {
+        rect.bottom = bottom;
+        return;
+    }
+    if (rect.right <= rect.left || rect.bottom <= rect.top) return;
+    p_.save();
+    p_.setClipRect(QRect(rect.left, rect.top, rect.width(), rect.height()), Qt::IntersectClip);
+    p_.setFont(f.font);
+    p_.setPen(to_qcolor(text_colour_));
+    for (const PlacedLine& line : lines) {
+        if (line.y >= rect.bottom) break;
+        if (!line.text.empty()) p_.drawText(QPointF(line.x, line.y + f.ascent), latin1(line.text));
+    }
+    p_.restore();
+}
+
+void QtSurface::TextOut(int32_t x, int32_t y, std::string_view text) {
+    p_.setFont(font_->font);
+    p_.setPen(to_qcolor(text_colour_));
+    p_.drawText(QPointF(x, y + font_->ascent), latin1(text));
+}
+
+Size QtSurface::GetTextExtentPoint32(std::string_view text) {
+    return Size{static_cast<int32_t>(std::lround(font_->metrics.horizontalAdvance(latin1(text)))),
+                font_->cell};
+}
+
+}  // namespace zarvo

@@ -1,0 +1,53 @@
+// The drawing surface over a QPainter, for the screen canvas and the printer alike. Shapes are
+// drawn pixel-exact without antialiasing; fonts are sized by cell height as the board expects.
+#pragma once
+
+#include <QFont>
+#include <QPainter>
+
+#include "board/surface.h"
+
+namespace zarvo {
+
+class QtSurface : public Surface {
+public:
+    // `client` is the drawing rectangle, in the painter's logical pixels.
+    QtSurface(QPainter& painter, Rect client);
+
+    Rect GetClientRect() const override { return client_; }
+    void SetBkMode() override {}  // text never paints its background here
+    void SelectObject(const Pen& pen) override { pen_ = pen; }
+    void SelectObject(const Brush& brush) override { brush_ = brush; }
+    void SelectObject(const Font& font) override;
+    void Rectangle(int32_t l, int32_t t, int32_t r, int32_t b) override;
+    void Ellipse(int32_t l, int32_t t, int32_t r, int32_t b) override;
+    void MoveTo(int32_t x, int32_t y) override { x_ = x, y_ = y; }
+    void LineTo(int32_t x, int32_t y) override;
+    void FillRect(const Rect& rect, const Brush& brush) override;
+    void SetTextColor(COLORREF colour) override { text_colour_ = colour; }
+    void DrawText(std::string_view text, Rect& rect, int format) override;
+    void TextOut(int32_t x, int32_t y, std::string_view text) override;
+    Size GetTextExtentPoint32(std::string_view text) override;
+
+    using Surface::DrawText;
+    using Surface::Ellipse;
+    using Surface::Rectangle;
+
+    // The font family that stands in for "Arial" (Liberation Sans where installed).
+    static QString arial_family();
+
+    struct FontEntry;
+
+private:
+    QPainter& p_;
+    Rect client_;
+    Pen pen_{0};
+    Brush brush_{0xFFFFFF};
+    COLORREF text_colour_ = 0;
+    const FontEntry* font_;
+    int32_t x_ = 0, y_ = 0;
+};
+
+QColor to_qcolor(COLORREF colour);
+
+}  // namespace zarvo

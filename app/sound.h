@@ -1,0 +1,50 @@
+// Plays the three sound cues kept inside the program, asynchronously. A cue that is started
+// cuts off the one still playing; every failure is silent and the game plays on.
+#pragma once
+
+#include <QAudioFormat>
+#include <QBuffer>
+#include <QByteArray>
+#include <QObject>
+#include <memory>
+
+class QAudioSink;
+
+namespace zarvo {
+
+// A RIFF WAVE PCM image split into its format and its samples.
+struct WaveClip {
+    QAudioFormat format;
+    QByteArray samples;
+    int channels = 0;
+    int bits = 0;
+    int rate = 0;
+    qint64 frames = 0;
+};
+
+// Reads a WAVE image; returns false for anything that is not plain PCM.
+bool parse_wave(const QByteArray& image, WaveClip& clip);
+
+class CuePlayer : public QObject {
+    Q_OBJECT
+public:
+    explicit CuePlayer(QObject* parent = nullptr);
+    ~CuePlayer() override;
+
+    // Looks the cue up among the program's own resources and starts it; 101, 102 or 103.
+    void play_sound(int id);
+    bool has_output() const { return output_ok_; }
+
+private:
+    struct Cue {
+        WaveClip clip;
+        QByteArray padded;  // samples plus silence, so the output's tail clipping eats silence
+        std::unique_ptr<QAudioSink> sink;
+        QBuffer buffer;
+    };
+    Cue cues_[3];
+    Cue* playing_ = nullptr;
+    bool output_ok_ = false;
+};
+
+}  // namespace zarvo

@@ -1,0 +1,62 @@
+#include "app/zarvok_app.h"
+
+#include <time.h>
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/main_frame.h"
+#include "app/zarvok_view.h"
+
+namespace zarvo {
+
+CZarvokApp::CZarvokApp(CommandLine line) : line_(std::move(line)) {}
+
+CZarvokApp::~CZarvokApp() { delete frame_; }
+
+bool CZarvokApp::InitInstance() {
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Zarvok"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("zarvok"));
+
+    ProblemChooser chooser;
+    if (line_.problem >= 0) chooser.play_next(line_.problem);
+    view_ = new CZarvokView(std::move(chooser));
+    frame_ = new CMainFrame(doc_, view_);
+
+    const std::string& file = line_.print_file.empty() ? line_.file : line_.print_file;
+    if (!file.empty()) {
+        QString error;
+        if (!doc_.OnOpenDocument(file, error)) {
+            std::fprintf(stderr, "zarvok: cannot open '%s': %s\n", file.c_str(),
+                         error.toLocal8Bit().constData());
+            exit_status_ = 1;
+            return false;
+        }
+        view_->set_document_title(doc_.title());
+        frame_->update_caption();
+    }
+    if (!line_.print_file.empty()) {
+        view_->OnFilePrint(true);  // declines: no game is over yet
+        exit_status_ = 0;
+        return false;
+    }
+
+    // For start-up measurements: report the end of the first complete paint on stderr.
+    if (const char* report = std::getenv("ZARVOK_REPORT_FIRST_PAINT")) {
+        const bool quit = std::string(report) == "exit";
+        QObject::connect(view_, &CZarvokView::firstPaintDone, view_, [quit] {
+            timespec now{};
+            clock_gettime(CLOCK_MONOTONIC, &now);
+            std::fprintf(stderr, "zarvok: first paint done at %lld ns\n",
+                         static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+            if (quit) QCoreApplication::exit(0);
+        });
+    }
+
+    frame_->show_maximized();
+    return true;
+}
+
+}  // namespace zarvo

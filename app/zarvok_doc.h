@@ -1,0 +1,30 @@
+// The document: it holds nothing. Open opens a file for reading and reads nothing; Save writes
+// an empty document, but only ever to a new file, so that no one's data is emptied.
+#pragma once
+
+#include <QString>
+#include <string>
+
+namespace zarvo {
+
+class CZarvokDoc {
+public:
+    // File New: an untitled document.
+    bool OnNewDocument();
+    // Opens `path` for reading; on failure `error` says why and the document stays as it was.
+    bool OnOpenDocument(const std::string& path, QString& error);
+    // Creates `path` as a new, empty file; refuses an existing one.
+    bool OnSaveDocument(const std::string& path, QString& error);
+
+    QString title() const { return title_; }
+    const std::string& path() const { return path_; }
+    bool has_file() const { return !path_.empty(); }
+
+    static QString display_name(const std::string& path);
+
+private:
+    QString title_ = QStringLiteral("Untitled");
+    std::string path_;
+};
+
+}  // namespace zarvo

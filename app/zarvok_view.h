@@ -1,0 +1,68 @@
+// The view: the widget that fills the frame and owns the game. Paints run the paint procedure
+// on a canvas the view keeps; keys draw on that canvas at once and only show it.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "app/sound.h"
+#include "board/board.h"
+#include "print/results_page.h"
+
+class QPrinter;
+
+namespace zarvo {
+
+class CZarvokView : public QWidget {
+    Q_OBJECT
+public:
+    explicit CZarvokView(ProblemChooser chooser, QWidget* parent = nullptr);
+
+    // The paint procedure on the canvas; the next flush shows it.
+    void OnDraw();
+    // One key-down event with its virtual-key code.
+    void OnKeyDown(int32_t vk);
+    bool OnUpdateFilePrint() const { return print_enabled(board_.game); }
+
+    // The print path: the dialog (unless `direct`), then one page.
+    void OnFilePrint(bool direct);
+    bool OnPreparePrinting() const { return prepare_printing_allowed(board_.game); }
+    // Draws the results page on an already set-up printer; false if the job cannot start.
+    bool OnPrint(QPrinter& printer);
+
+    // Marks the whole view for the paint procedure at the next paint (File New, Open, Save).
+    void invalidate();
+    void set_document_title(const QString& title) { document_title_ = title; }
+    // Inside the frame nothing is drawn unless the frame is maximized.
+    void set_require_maximized(bool on);
+
+    const Board& board() const { return board_; }
+    Board& board() { return board_; }
+    const QImage& canvas() const { return canvas_; }
+    bool painted_once() const { return painted_once_; }
+
+signals:
+    void gameChanged();
+    void firstPaintDone();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool focusNextPrevChild(bool) override { return false; }  // Tab belongs to the game
+
+private:
+    bool ensure_canvas();
+    bool size_settled() const;
+    void after_paint(PaintResult result);
+
+    Board board_;
+    CuePlayer sound_;
+    QImage canvas_;
+    QString document_title_ = QStringLiteral("Untitled");
+    bool paint_due_ = true;
+    bool painted_once_ = false;
+    bool require_maximized_ = false;
+};
+
+}  // namespace zarvo

@@ -1,0 +1,197 @@
+#include "board/board.h"
+
+#include <cstdio>
+
+#include "board/palette.h"
+
+namespace zarvo {
+
+const char* const kStartPrompt =
+    "To start, press the Up arrow key. \nTo view the instructions, press the F1 key. \nTo exit, "
+    "press the Alt and F4 keys.";
+const char* const kGameOverPrompt =
+    "Game is over. \nTo print the results, press the Ctrl and P keys. \nTo play again, press the "
+    "Home key. \nTo exit, press the Alt and F4 keys.";
+
+namespace {
+
+using namespace palette;
+
+struct Number {
+    char text[12];
+    explicit Number(int32_t value) { std::snprintf(text, sizeof text, "%i", static_cast<int>(value)); }
+};
+
+const char* const kHeaders[3] = {"Boxes", "Box Wt.", "Pounds"};
+const char* const kRowLabels[5] = {"  Blue", "  Green", "  Red", "  Total", "  Remain"};
+const COLORREF kRowColours[5] = {blue_text, green_text, red_text, black, black};
+
+void draw_dot(Surface& dc, int32_t x, int32_t y) { dc.Ellipse(x - 2, y - 2, x + 3, y + 3); }
+
+void draw_axis_label(Surface& dc, const Layout& l, const Rect& r, int32_t value) {
+    dc.SelectObject(blank_pen);
+    dc.Rectangle(r);
+    dc.SelectObject(l.axis_font);
+    dc.SetTextColor(axis_text);
+    dc.DrawText(Number(value).text, r, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+    dc.SelectObject(grid_major_pen);
+}
+
+void draw_full_graph(Surface& dc, const Board& b) {
+    const Layout& l = b.layout;
+    const GameState& s = b.game;
+    const Problem p = s.problem();
+    const Rect& grid = l.grid_rect;
+    const int32_t g = l.grid_unit;
+    const int32_t h = g / 2;
+
+    dc.SelectObject(blank_pen);
+    dc.SelectObject(background_brush);
+    dc.Rectangle(l.graph_area);
+
+    dc.SelectObject(grid_pen);
+    for (int32_t i = 0; i <= 100; ++i) {
+        dc.MoveTo(grid.left, grid.top + i * h);
+        dc.LineTo(grid.right, grid.top + i * h);
+    }
+    for (int32_t i = 0; i <= 100; i += p.line_step) {
+        dc.MoveTo(grid.left + i * h, grid.top);
+        dc.LineTo(grid.left + i * h, grid.bottom);
+    }
+
+    dc.SelectObject(grid_major_pen);
+    for (int32_t i = 0; i <= 100; i += 10) {
+        dc.MoveTo(grid.left, grid.top + i * h);
+        dc.LineTo(grid.right, grid.top + i * h);
+        const int32_t top = grid.top + (i - 1) * h;
+        draw_axis_label(dc, l, {grid.left - 2 - 2 * g, top, grid.left - 2, top + g + 1},
+                        10 * (100 - i));
+    }
+    for (int32_t i = 0; i <= 100; i += 20) {
+        dc.MoveTo(grid.left + i * h, grid.top);
+        dc.LineTo(grid.left + i * h, grid.bottom);
+        if (i > 0) {
+            const int32_t left = grid.left + (i - 3) * h;
+            draw_axis_label(dc, l, {left, grid.bottom + 2, left + 2 * g, grid.bottom + g + 3},
+                            p.box_total * i / 100);
+        }
+    }
+
+    for (int c = 0; c < kColourCount; ++c) {
+        const int32_t n = s.seg_boxes[c];
+        if (n == 0) continue;
+        const int32_t px = c == 0 ? s.seg_start_x[0] : s.seg_end_x[c - 1];
+        const int32_t py = c == 0 ? s.seg_start_y[0] : s.seg_end_y[c - 1];
+        for (int32_t i = 0; i <= n; ++i) {
+            dc.SelectObject(segment_pen[c]);
+            dc.SelectObject(colour_brush[c]);
+            dc.MoveTo(px, py);
+            const int32_t qx = px + i * s.box_run;
+            const int32_t qy = py - i * s.seg_rise[c];
+            dc.LineTo(qx, qy);
+            draw_dot(dc, qx, qy);
+        }
+    }
+}
+
+void draw_partial_graph(Surface& dc, const GameState& s) {
+    const int c = s.current_colour;
+    dc.SelectObject(segment_pen[c]);
+    dc.SelectObject(colour_brush[c]);
+    dc.MoveTo(s.seg_start_x[c], s.seg_start_y[c]);
+    dc.LineTo(s.seg_end_x[c], s.seg_end_y[c]);
+    draw_dot(dc, s.seg_end_x[c], s.seg_end_y[c]);
+}
+
+}  // namespace
+
+void draw_colour_disc(Surface& dc, const Board& b) {
+    const int c = b.game.current_colour;
+    dc.SelectObject(circle_pen[c]);
+    dc.SelectObject(colour_brush[c]);
+    dc.Ellipse(b.layout.colour_circle);
+}
+
+void draw_board(Surface& dc, Board& b, int mode) {
+    GameState& s = b.game;
+    const Layout& l = b.layout;
+    if (s.board_state != 2) return;
+    const Problem p = s.problem();
+
+    dc.SetBkMode();
+    dc.SelectObject(blank_pen);
+    dc.SelectObject(background_brush);
+    dc.Rectangle(l.moves_box);
+    dc.Rectangle(l.title_rect);
+
+    dc.SelectObject(l.number_font);
+    dc.SetTextColor(black);
+    dc.DrawText(Number(s.move_count).text, l.moves_box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+
+    dc.Rectangle(l.score_box);
+    if (s.game_over == 1) s.score = score_for(s.move_count, p.box_total);
+    dc.SetTextColor(score_text);
+    dc.DrawText(Number(s.score).text, l.score_box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+
+    dc.SelectObject(l.label_font);
+    dc.SetTextColor(label_text);
+    dc.DrawText("Score", l.score_label_rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    dc.DrawText("Moves", l.moves_label_rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+
+    dc.Rectangle(l.colour_hint_box);
+    dc.DrawText("To change color press the Tab key", l.colour_hint_box, DT_WORDBREAK);
+
+    dc.Rectangle(l.prompt_box);
+    if (s.game_over != 0) {
+        dc.SetTextColor(blue_text);
+        dc.DrawText(kGameOverPrompt, l.prompt_text_rect, DT_WORDBREAK);
+    } else {
+        dc.SetTextColor(red_text);
+        dc.DrawText(kStartPrompt, l.prompt_text_rect, DT_WORDBREAK);
+    }
+
+    dc.SetTextColor(label_text);
+    draw_colour_disc(dc, b);
+
+    dc.SelectObject(table_pen);
+    dc.SelectObject(table_brush);
+    for (int k = 0; k < 3; ++k) {
+        dc.Rectangle(l.table_header[k]);
+        dc.DrawText(kHeaders[k], l.table_header[k], DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+    for (int r = 0; r < 5; ++r) {
+        dc.Rectangle(l.table_row_label[r]);
+        dc.SetTextColor(kRowColours[r]);
+        dc.DrawText(kRowLabels[r], l.table_row_label[r], DT_VCENTER | DT_SINGLELINE);
+    }
+    const int32_t values[5][3] = {
+        {s.blue_count, 10 * p.weight_tens[0], s.blue_weight},
+        {s.green_count, 10 * p.weight_tens[1], s.green_weight},
+        {s.red_count, 10 * p.weight_tens[2], s.red_weight},
+        {s.total_count, 0, s.total_weight},
+        {s.boxes_remaining, 0, s.weight_remaining},
+    };
+    for (int r = 0; r < 5; ++r) {
+        dc.SetTextColor(kRowColours[r]);
+        for (int k = 0; k < 3; ++k) {
+            dc.Rectangle(l.table_cell[r][k]);
+            if (r >= 3 && k == 1) continue;  // Total and Remain have no box weight
+            dc.DrawText(Number(values[r][k]).text, l.table_cell[r][k],
+                        DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        }
+    }
+
+    if (mode == full_mode) {
+        draw_full_graph(dc, b);
+    } else {
+        draw_partial_graph(dc, s);
+    }
+
+    dc.SelectObject(l.title_font);
+    dc.SetTextColor(title_text);
+    dc.DrawText("ZARVO", l.title_rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+
+    if (s.overlay_shown == 1) draw_overlay(dc, b);
+}
+
+}  // namespace zarvo

@@ -1,0 +1,79 @@
+// Everything the game window owns apart from the toolkit: the game, its texts, the layout and
+// the window title banner, with the drawing of the board, the overlay and the paint procedure.
+#pragma once
+
+#include <ctime>
+#include <string>
+
+#include "board/layout.h"
+#include "board/surface.h"
+#include "puzzle/game.h"
+
+namespace zarvo {
+
+extern const char* const kStartPrompt;
+extern const char* const kGameOverPrompt;
+extern const char* const kTooSmallMessage;
+extern const char* const kOverlayTail;
+extern const char* const kCreditPhrase;
+extern const char* const kVersionSuffix;
+
+struct Board {
+    GameState game;
+    StoryTexts texts;
+    Layout layout;
+    ProblemChooser chooser;
+
+    std::string overlay_text;
+    Font overlay_font;
+    // The fitted overlay height stays valid while the text and the panel stay the same.
+    std::string fitted_text;
+    Rect fitted_panel;
+    int32_t fitted_text_unit = 0;
+
+    std::string date_text;
+    std::string title_banner;
+    std::string print_banner;
+
+    Board() = default;
+    explicit Board(ProblemChooser chooser) : chooser(std::move(chooser)) {}
+};
+
+enum DrawMode : int { partial_mode = 0, full_mode = 1 };
+
+void draw_board(Surface& dc, Board& board, int mode);
+// The disc that shows the current colour (Tab).
+void draw_colour_disc(Surface& dc, const Board& board);
+
+void draw_overlay(Surface& dc, Board& board);
+int32_t fit_overlay_font(Surface& dc, Board& board);
+void erase_overlay(Surface& dc, const Board& board);
+
+// "M/d/yy H:mm:ss": month, day and hour without leading zeros, two-digit year, 24-hour clock.
+std::string format_date(const std::tm& local);
+void write_title_banner(Board& board, const std::tm& local);
+
+enum class PaintResult {
+    drawn,           // the board is on the surface
+    too_small,       // the too-small message is on the surface
+    nothing,         // the screen was too small before: nothing drawn
+    client_changed,  // the client is not the size the layout was made for: end the program
+};
+
+// The paint procedure: banner, size checks, the layout at the first paint of a game, then the
+// whole board from the game state.
+PaintResult paint_board(Surface& dc, Board& board, const std::tm& local);
+
+// Carries out the drawing a key command asked for, on the key's surface.
+PaintResult carry_out(Surface& dc, Board& board, const KeyOutcome& outcome, const std::tm& local);
+
+}  // namespace zarvo
+
+namespace zarvo {
+
+// One key-down event against the board's game, with the grid the line was placed on.
+inline KeyOutcome press_key(Board& b, int32_t vk) {
+    return on_key(b.game, b.texts, b.chooser, vk, b.layout.grid_rect);
+}
+
+}  // namespace zarvo

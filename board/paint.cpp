@@ -1,0 +1,96 @@
+// The paint procedure and the drawing that follows a key.
+#include <cstdio>
+
+#include "board/board.h"
+#include "board/palette.h"
+
+namespace zarvo {
+
+const char* const kTooSmallMessage =
+    "THIS GAME NEEDS A MINIMUM SCREEN WIDTH OF 800 AND A MINIMUM SCREEN HEIGHT OF 600. PLEASE "
+    "QUIT NOW BY PRESSING THE Alt and F4 KEYS.";
+const char* const kCreditPhrase = "Zarvo, a puzzle from the Zarvo team -- ";
+const char* const kVersionSuffix = " -- Version Z611";
+
+std::string format_date(const std::tm& t) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%d/%d/%02d %d:%02d:%02d", t.tm_mon + 1, t.tm_mday,
+                  ((t.tm_year % 100) + 100) % 100, t.tm_hour, t.tm_min, t.tm_sec);
+    return text;
+}
+
+void write_title_banner(Board& b, const std::tm& local) {
+    b.date_text = format_date(local);
+    b.title_banner = kCreditPhrase;
+    b.title_banner += b.date_text;
+    b.title_banner += kVersionSuffix;
+    b.print_banner = b.title_banner;
+}
+
+PaintResult paint_board(Surface& dc, Board& b, const std::tm& local) {
+    GameState& s = b.game;
+    Layout& l = b.layout;
+    if (s.screen_too_small == 1) return PaintResult::nothing;
+
+    l.client_rect = dc.GetClientRect();
+    const int32_t w = l.client_rect.right;
+    const int32_t h = l.client_rect.bottom;
+    dc.SetBkMode();
+    l.warning_font = CreateFont(h / 12, FW_BOLD, Face::arial);
+    write_title_banner(b, local);
+    if (s.layout_ready == 1 && !(l.client_rect == l.last_client_rect))
+        return PaintResult::client_changed;
+
+    l.grid_unit = l.text_unit = 10;
+    if (client_too_small(w, h)) {
+        dc.FillRect(l.client_rect, palette::warning_brush);
+        dc.SelectObject(l.warning_font);
+        dc.SetTextColor(palette::blue_text);
+        dc.DrawText(kTooSmallMessage, l.client_rect, DT_CENTER | DT_WORDBREAK);
+        s.screen_too_small = 1;
+        return PaintResult::too_small;
+    }
+
+    const Units units = choose_units(w, h);
+    l.grid_unit = units.grid_unit;
+    l.text_unit = units.text_unit;
+    compute_grid(l);
+    if (s.layout_ready == 0) {
+        l.last_client_rect = l.client_rect;
+        place_line(s, l.grid_unit, l.grid_rect);
+        compute_panels(l);
+        s.layout_ready = 1;
+    }
+
+    dc.SelectObject(palette::blank_pen);
+    dc.SelectObject(palette::background_brush);
+    dc.Rectangle(l.client_rect);
+    s.board_state = 2;
+    draw_board(dc, b, full_mode);
+    return PaintResult::drawn;
+}
+
+PaintResult carry_out(Surface& dc, Board& b, const KeyOutcome& outcome, const std::tm& local) {
+    if (outcome.erase_overlay) erase_overlay(dc, b);
+    switch (outcome.redraw) {
+        case Redraw::none:
+            break;
+        case Redraw::colour_disc:
+            draw_colour_disc(dc, b);
+            break;
+        case Redraw::overlay:
+            draw_overlay(dc, b);
+            break;
+        case Redraw::board_partial:
+            draw_board(dc, b, partial_mode);
+            break;
+        case Redraw::board_full:
+            draw_board(dc, b, full_mode);
+            break;
+        case Redraw::paint:
+            return paint_board(dc, b, local);
+    }
+    return PaintResult::drawn;
+}
+
+}  // namespace zarvo
