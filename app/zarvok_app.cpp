@@ -17,7 +17,6 @@ CZarvokApp::CZarvokApp(CommandLine line) : line_(std::move(line)) {}
 CZarvokApp::~CZarvokApp() { delete frame_; }
 
 bool CZarvokApp::InitInstance() {
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Zarvok"));
     QGuiApplication::setDesktopFileName(QStringLiteral("zarvok"));
 
     ProblemChooser chooser;

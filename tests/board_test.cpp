@@ -1,0 +1,271 @@
+// The layout and the board as drawing calls, through the recording surface.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "board/board.h"
+#include "board/layout.h"
+#include "board/palette.h"
+#include "board/recording_surface.h"
+#include "game_fixture.h"
+
+namespace zarvo {
+namespace {
+
+using Kind = RecordingSurface::Kind;
+
+std::tm some_time() {
+    std::tm t{};
+    t.tm_year = 126, t.tm_mon = 2, t.tm_mday = 4, t.tm_hour = 7, t.tm_min = 5, t.tm_sec = 9;
+    return t;
+}
+
+// A board painted once on a recording surface of the given client size.
+struct PaintedBoard {
+    Board board;
+    RecordingSurface dc;
+    PaintResult first;
+
+    PaintedBoard(int problem, int32_t w, int32_t h)
+        : board(testing::fixed_clock_chooser()), dc(Rect{0, 0, w, h}) {
+        board.chooser.play_next(problem);
+        new_game(board.game, board.texts, board.chooser);
+        first = paint_board(dc, board, some_time());
+    }
+
+    KeyOutcome key(int32_t vk) {
+        dc.clear();
+        const KeyOutcome o = press_key(board, vk);
+        carry_out(dc, board, o, some_time());
+        return o;
+    }
+
+    int ellipses_with(COLORREF brush) const {
+        return static_cast<int>(std::count_if(dc.ops().begin(), dc.ops().end(), [&](const auto& op) {
+            return op.kind == Kind::ellipse && op.brush.colour == brush && op.rect.right - op.rect.left == 5;
+        }));
+    }
+};
+
+TEST(Layout, SizeTable) {
+    struct Case {
+        int32_t w, h, g, t;
+    } cases[] = {{780, 540, 10, 10},   {800, 600, 10, 10},   {800, 540, 10, 10},  {1024, 720, 12, 12},
+                 {1024, 700, 12, 10},  {1280, 752, 12, 13},  {1280, 912, 14, 14}, {1366, 720, 10, 10},
+                 {1440, 852, 14, 14},  {1600, 1152, 16, 16}, {1920, 1032, 16, 14}, {1920, 600, 16, 14}};
+    for (const Case& c : cases) {
+        const Units u = choose_units(c.w, c.h);
+        EXPECT_EQ(u.grid_unit, c.g) << c.w << "x" << c.h;
+        EXPECT_EQ(u.text_unit, c.t) << c.w << "x" << c.h;
+    }
+    EXPECT_FALSE(client_too_small(780, 540));
+    EXPECT_TRUE(client_too_small(779, 540));
+    EXPECT_TRUE(client_too_small(780, 539));
+}
+
+TEST(Layout, GeometryOfTheTableAndThePanel) {
+    for (auto [w, h, header, panel] : {std::tuple{800, 600, 140, 335}, std::tuple{1024, 768, 192, 439}}) {
+        Layout l;
+        l.client_rect = {0, 0, w, h};
+        const Units u = choose_units(w, h);
+        l.grid_unit = u.grid_unit;
+        l.text_unit = u.text_unit;
+        compute_grid(l);
+        compute_panels(l);
+        EXPECT_EQ(l.table_header[0].top, header);
+        EXPECT_EQ(l.text_panel.top, panel);
+        EXPECT_EQ(l.text_panel.bottom, h);
+        EXPECT_EQ(l.grid_rect.width(), 50 * l.grid_unit);
+        EXPECT_EQ(l.grid_rect.height(), 50 * l.grid_unit);
+        // Neighbouring cells share their border line.
+        EXPECT_EQ(l.table_cell[0][1].left, l.table_cell[0][0].right - 1);
+        EXPECT_EQ(l.table_cell[1][0].top, l.table_cell[0][0].bottom - 1);
+        EXPECT_EQ(l.table_row_label[0].right, l.table_cell[0][0].left + 1);
+    }
+}
+
+TEST(Paint, TooSmallClientShowsTheMessageAndNothingElseEver) {
+    EXPECT_EQ(std::string(kTooSmallMessage).size(), 130u);
+    PaintedBoard small(4, 779, 600);
+    EXPECT_EQ(small.first, PaintResult::too_small);
+    EXPECT_EQ(small.board.game.screen_too_small, 1);
+    ASSERT_EQ(small.dc.count(Kind::fill_rect), 1);
+    EXPECT_EQ(small.dc.ops()[0].brush, palette::warning_brush);
+    const auto& text = small.dc.ops()[1];
+    EXPECT_EQ(text.text, kTooSmallMessage);
+    EXPECT_EQ(text.format, DT_CENTER | DT_WORDBREAK);
+    EXPECT_EQ(text.text_colour, 0xFF0000u);
+    EXPECT_EQ(text.font.height, 50);
+    EXPECT_TRUE(text.font.bold());
+    EXPECT_FALSE(print_enabled(small.board.game));
+
+    small.dc.clear();
+    EXPECT_EQ(paint_board(small.dc, small.board, some_time()), PaintResult::nothing);
+    EXPECT_TRUE(small.dc.ops().empty());
+    EXPECT_EQ(small.key(VK_UP).cue_count, 0);
+    EXPECT_TRUE(small.dc.ops().empty());
+}
+
+TEST(Paint, LayoutOncePerGameAndTheExitOnAChangedClient) {
+    PaintedBoard b(4, 800, 600);
+    ASSERT_EQ(b.first, PaintResult::drawn);
+    EXPECT_EQ(b.board.game.board_state, 2);
+    EXPECT_EQ(b.board.title_banner, "Zarvo, a puzzle from the Zarvo team -- 3/4/26 7:05:09 -- Version Z611");
+    EXPECT_EQ(b.board.print_banner, b.board.title_banner);
+    EXPECT_EQ(b.board.game.seg_start_x[0], b.board.layout.grid_rect.left);
+    EXPECT_EQ(b.board.game.box_run, 25);
+    EXPECT_EQ(b.board.game.seg_rise[2], 45);
+
+    RecordingSurface other(Rect{0, 0, 1024, 768});
+    EXPECT_EQ(paint_board(other, b.board, some_time()), PaintResult::client_changed);
+}
+
+TEST(Paint, DateInTheBannerHasNoLeadingZeros) {
+    std::tm t{};
+    t.tm_year = 100, t.tm_mon = 11, t.tm_mday = 31, t.tm_hour = 23, t.tm_min = 59, t.tm_sec = 0;
+    EXPECT_EQ(format_date(t), "12/31/00 23:59:00");
+    t.tm_year = 209, t.tm_mon = 0, t.tm_mday = 1, t.tm_hour = 0, t.tm_min = 0;
+    EXPECT_EQ(format_date(t), "1/1/09 0:00:00");
+}
+
+TEST(DrawBoard, EmptyBoardHasGridAndLabelsButNoDots) {
+    PaintedBoard b(4, 800, 600);
+    b.key(VK_SPACE);
+    EXPECT_EQ(b.ellipses_with(palette::colour_brush[0].colour), 0);
+    std::vector<std::string> labels;
+    for (const auto& op : b.dc.ops())
+        if (op.kind == Kind::text && op.font == b.board.layout.axis_font) labels.push_back(op.text);
+    EXPECT_EQ(labels, (std::vector<std::string>{"1000", "900", "800", "700", "600", "500", "400",
+                                                "300", "200", "100", "0", "4", "8", "12", "16", "20"}));
+    // 101 horizontal and 21 vertical fine lines, then 11 and 6 major ones.
+    EXPECT_EQ(b.dc.count(Kind::line_to), 101 + 21 + 11 + 6);
+}
+
+TEST(DrawBoard, AxisOfFiftyBoxesAndStepOfTwoCells) {
+    PaintedBoard b(0, 800, 600);
+    b.key(VK_SPACE);
+    std::vector<std::string> labels;
+    for (const auto& op : b.dc.ops())
+        if (op.kind == Kind::text && op.font == b.board.layout.axis_font &&
+            op.rect.top > b.board.layout.grid_rect.bottom)
+            labels.push_back(op.text);
+    EXPECT_EQ(labels, (std::vector<std::string>{"10", "20", "30", "40", "50"}));
+    EXPECT_EQ(b.dc.count(Kind::line_to), 101 + 51 + 11 + 6);
+}
+
+TEST(DrawBoard, FullAndPartialModes) {
+    PaintedBoard b(4, 800, 600);
+    KeyOutcome o = b.key(VK_UP);  // the first Up also takes the overlay away: full mode
+    EXPECT_EQ(o.redraw, Redraw::board_full);
+    EXPECT_EQ(b.dc.ops()[0].kind, Kind::rectangle);
+    EXPECT_EQ(b.dc.ops()[0].rect, b.board.layout.text_panel);  // erased first
+    EXPECT_EQ(b.ellipses_with(palette::colour_brush[0].colour), 2);  // corner and first box
+
+    o = b.key(VK_UP);
+    EXPECT_EQ(o.redraw, Redraw::board_partial);
+    EXPECT_EQ(b.dc.count(Kind::line_to), 1);
+    EXPECT_EQ(b.ellipses_with(palette::colour_brush[0].colour), 1);
+    const auto texts = b.dc.texts();
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "2"), texts.end());  // the move count
+    EXPECT_NE(std::find(texts.begin(), texts.end(), kStartPrompt), texts.end());
+    EXPECT_EQ(std::find(texts.begin(), texts.end(), "1000"), texts.end());  // no axis labels
+
+    b.key(VK_TAB);
+    EXPECT_EQ(b.dc.ops().size(), 1u);
+    EXPECT_EQ(b.dc.ops()[0].kind, Kind::ellipse);
+    EXPECT_EQ(b.dc.ops()[0].brush, palette::colour_brush[1]);
+    EXPECT_EQ(b.dc.ops()[0].pen, palette::circle_pen[1]);
+    EXPECT_EQ(b.dc.ops()[0].rect, b.board.layout.colour_circle);
+
+    // Green starting at blue's end: a full draw leaves green's dot on top there.
+    b.key(VK_UP);
+    b.key(VK_SPACE);
+    EXPECT_EQ(b.ellipses_with(palette::colour_brush[0].colour), 3);
+    EXPECT_EQ(b.ellipses_with(palette::colour_brush[1].colour), 2);
+}
+
+TEST(DrawBoard, TableCellsAndGameOverPrompt) {
+    PaintedBoard b(21, 1024, 768);
+    for (int32_t vk : {VK_UP}) b.key(vk);
+    for (int i = 1; i < 17; ++i) b.key(VK_UP);
+    b.key(VK_TAB);
+    b.key(VK_UP);
+    b.key(VK_TAB);
+    b.key(VK_UP);
+    b.key(VK_UP);
+    ASSERT_EQ(b.board.game.game_over, 1);
+    const auto& l = b.board.layout;
+    for (int r = 3; r < 5; ++r) {  // Box Wt. of Total and Remain: framed, empty
+        const auto framed = std::count_if(b.dc.ops().begin(), b.dc.ops().end(), [&](const auto& op) {
+            return op.kind == Kind::rectangle && op.rect == l.table_cell[r][1] && op.pen == palette::table_pen;
+        });
+        EXPECT_EQ(framed, 1);
+        for (const auto& op : b.dc.ops()) EXPECT_FALSE(op.kind == Kind::text && op.rect == l.table_cell[r][1]);
+    }
+    bool prompt = false, score = false;
+    for (const auto& op : b.dc.ops()) {
+        if (op.kind != Kind::text) continue;
+        if (op.text == kGameOverPrompt) prompt = op.text_colour == palette::blue_text;
+        if (op.rect == l.score_box) score = op.text == "100" && op.text_colour == palette::score_text;
+    }
+    EXPECT_TRUE(prompt);
+    EXPECT_TRUE(score);
+}
+
+TEST(Overlay, FitRuleEdgeCases) {
+    // With half-height-wide characters the text's bottom is easy to reason about.
+    Board b;
+    b.layout.text_unit = 10;
+    b.overlay_text = std::string(50, 'x');  // one line of 50 characters
+    b.layout.text_panel = {0, 100, 1000, 100 + 20};
+    RecordingSurface dc(Rect{0, 0, 1000, 1000});
+    // Height 20 makes one line of 500 pixels whose bottom equals the panel's: it stays.
+    EXPECT_EQ(fit_overlay_font(dc, b), 20);
+    EXPECT_EQ(b.overlay_font.height, 20);
+
+    b.overlay_text = "x\ny";  // two lines: 2h reaches 24 at 12 and passes 25 at 13
+    b.layout.text_panel = {0, 100, 1000, 100 + 25};
+    EXPECT_EQ(fit_overlay_font(dc, b), 12);
+
+    b.layout.text_panel = {0, 100, 1000, 100 + 5};  // already past at text_unit
+    EXPECT_EQ(fit_overlay_font(dc, b), 9);
+
+    b.layout.text_panel = {0, 100, 100, 100 + 64};  // wraps: 10 chars a line at height 20
+    b.overlay_text = "aaaa bbbb cccc dddd eeee";
+    // h=16: 12 chars a line, 2 words, 3 lines of 16 = 48; h=21: 9 chars, 1 word, 5 lines = 105
+    const int32_t h = fit_overlay_font(dc, b);
+    Rect r = b.layout.text_panel;
+    dc.SelectObject(CreateFont(h, 0, Face::arial));
+    dc.DrawText(b.overlay_text, r, DT_CALCRECT | DT_WORDBREAK);
+    EXPECT_LE(r.bottom, b.layout.text_panel.bottom);
+    r = b.layout.text_panel;
+    dc.SelectObject(CreateFont(h + 1, 0, Face::arial));
+    dc.DrawText(b.overlay_text, r, DT_CALCRECT | DT_WORDBREAK);
+    EXPECT_GT(r.bottom, b.layout.text_panel.bottom);
+}
+
+TEST(Overlay, ShownAtStartHiddenByMovesAndRedrawnByF1) {
+    PaintedBoard b(4, 800, 600);
+    const auto last = b.dc.ops().back();
+    EXPECT_EQ(last.kind, Kind::text);
+    EXPECT_EQ(last.rect, b.board.layout.text_panel);
+    EXPECT_EQ(last.text, b.board.texts.story_text + kOverlayTail);
+    EXPECT_EQ(last.text_colour, 0u);
+    EXPECT_EQ(last.format, DT_WORDBREAK);
+
+    b.key(VK_DOWN);  // refused: the overlay stays and nothing is drawn
+    EXPECT_TRUE(b.dc.ops().empty());
+    EXPECT_EQ(b.board.game.overlay_shown, 1);
+
+    b.key(VK_F1);
+    const int32_t fitted = b.board.overlay_font.height;
+    ASSERT_FALSE(b.dc.ops().empty());
+    EXPECT_EQ(b.dc.ops()[0].rect, b.board.layout.prompt_box);  // the prompt goes first
+    b.key(VK_F1);
+    EXPECT_EQ(b.board.overlay_font.height, fitted);
+    EXPECT_EQ(b.dc.ops().back().font.height, fitted);
+}
+
+}  // namespace
+}  // namespace zarvo
