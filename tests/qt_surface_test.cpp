@@ -1,0 +1,120 @@
+// The Qt surface keeps the pixel conventions the board relies on.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QtGlobal>
+
+#include "app/qt_surface.h"
+
+namespace zarvo {
+namespace {
+
+constexpr QRgb kWhite = 0xFFFFFFFF;
+
+struct Canvas {
+    QImage image{60, 60, QImage::Format_RGB32};
+    QPainter painter;
+    std::unique_ptr<QtSurface> dc;
+    Canvas() {
+        image.fill(Qt::white);
+        painter.begin(&image);
+        dc = std::make_unique<QtSurface>(painter, Rect{0, 0, 60, 60});
+    }
+    QRgb at(int x, int y) {
+        painter.end();
+        const QRgb c = image.pixel(x, y);
+        painter.begin(&image);
+        return c;
+    }
+};
+
+TEST(QtSurface, ShapesCoverLeftToRightMinusOne) {
+    Canvas c;
+    c.dc->SelectObject(CreatePen(0x0000FF));         // red
+    c.dc->SelectObject(CreateSolidBrush(0x00FF00));  // green
+    c.dc->Rectangle(10, 10, 20, 20);
+    EXPECT_EQ(c.at(10, 10), qRgb(255, 0, 0));
+    EXPECT_EQ(c.at(19, 19), qRgb(255, 0, 0));
+    EXPECT_EQ(c.at(15, 15), qRgb(0, 255, 0));
+    EXPECT_EQ(c.at(20, 15), kWhite);
+    EXPECT_EQ(c.at(15, 20), kWhite);
+
+    c.dc->FillRect({30, 30, 33, 33}, CreateSolidBrush(0xFF0000));
+    EXPECT_EQ(c.at(32, 32), qRgb(0, 0, 255));
+    EXPECT_EQ(c.at(33, 32), kWhite);
+
+    c.dc->Ellipse(40, 40, 45, 45);  // a 5-pixel dot centred on (42, 42)
+    EXPECT_EQ(c.at(42, 42), qRgb(0, 255, 0));
+    EXPECT_EQ(c.at(45, 42), kWhite);
+    EXPECT_EQ(c.at(42, 45), kWhite);
+}
+
+TEST(QtSurface, LinesLeaveOutTheirEndPixel) {
+    Canvas c;
+    c.dc->SelectObject(CreatePen(0));
+    c.dc->MoveTo(0, 0);
+    c.dc->LineTo(5, 0);
+    EXPECT_EQ(c.at(4, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(c.at(5, 0), kWhite);
+    c.dc->LineTo(5, 5);  // the position moved to the end
+    EXPECT_EQ(c.at(5, 4), qRgb(0, 0, 0));
+    EXPECT_EQ(c.at(5, 5), kWhite);
+    c.dc->MoveTo(10, 30);
+    c.dc->LineTo(20, 20);
+    EXPECT_EQ(c.at(10, 30), qRgb(0, 0, 0));
+    EXPECT_EQ(c.at(19, 21), qRgb(0, 0, 0));
+    EXPECT_EQ(c.at(20, 20), kWhite);
+}
+
+TEST(QtSurface, TextCellHeightIsTheAskedHeight) {
+    Canvas c;
+    for (int h : {10, 15, 24, 57}) {
+        c.dc->SelectObject(CreateFont(h, 0, Face::arial));
+        const Size s = c.dc->GetTextExtentPoint32("Moves");
+        EXPECT_EQ(s.cy, h);
+        EXPECT_GT(s.cx, h);
+        Rect r{0, 0, 10000, 0};
+        c.dc->DrawText("one\ntwo\n\nfour", r, DT_CALCRECT | DT_WORDBREAK);
+        EXPECT_EQ(r.bottom, 4 * h);
+    }
+    c.dc->SelectObject(CreateFont(20, 0, Face::arial));
+    const int32_t plain = c.dc->GetTextExtentPoint32("abcdefgh").cx;
+    c.dc->SelectObject(CreateFont(20, 0, Face::arial_bold));
+    EXPECT_GT(c.dc->GetTextExtentPoint32("abcdefgh").cx, plain);
+}
+
+TEST(QtSurface, OddHeightsNeitherWarnNorFail) {
+    static int warnings = 0;
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString&) {
+        if (type != QtDebugMsg) ++warnings;
+    });
+    Canvas c;
+    for (int h : {0, -12, -1, 1}) {
+        c.dc->SelectObject(CreateFont(h, 0, Face::arial));
+        c.dc->DrawText("ZARVO", Rect{0, 0, 60, 60}, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        EXPECT_GT(c.dc->GetTextExtentPoint32("x").cy, 0);
+    }
+    c.dc->DrawText("empty rect", Rect{10, 10, 5, 5}, DT_WORDBREAK);
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(warnings, 0);
+}
+
+TEST(QtSurface, WrappedTextIsClippedToItsRectangle) {
+    Canvas c;
+    c.dc->SelectObject(CreateFont(12, 0, Face::arial));
+    c.dc->SetTextColor(0);
+    c.dc->DrawText("word word word word word word word word word word word word", Rect{5, 5, 40, 30},
+                   DT_WORDBREAK);
+    bool inside = false;
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 60; ++x) {
+            const bool inked = c.at(x, y) != kWhite;
+            if (inked && (x < 5 || x >= 40 || y < 5 || y >= 30)) FAIL() << "ink outside at " << x << "," << y;
+            inside = inside || inked;
+        }
+    EXPECT_TRUE(inside);
+}
+
+}  // namespace
+}  // namespace zarvo

@@ -1,0 +1,258 @@
+// The game window on the offscreen platform: painting, keys, menu, accelerators and printing.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QPrinter>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/main_frame.h"
+#include "app/zarvok_doc.h"
+#include "app/zarvok_view.h"
+#include "board/palette.h"
+#include "game_fixture.h"
+
+namespace zarvo {
+namespace {
+
+QRgb rgb(COLORREF c) { return qRgb(red_of(c), green_of(c), blue_of(c)); }
+
+// A view on its own, painted once at a fixed client size.
+struct ViewAt {
+    CZarvokView view;
+    ViewAt(int problem, int w, int h) : view(chooser(problem)) {
+        view.resize(w, h);
+        view.OnDraw();
+    }
+    static ProblemChooser chooser(int problem) {
+        ProblemChooser c = testing::fixed_clock_chooser();
+        c.play_next(problem);
+        return c;
+    }
+    QRgb at(int x, int y) const { return view.canvas().pixel(x, y); }
+    void keys(std::initializer_list<int32_t> vks) {
+        for (int32_t vk : vks) view.OnKeyDown(vk);
+    }
+    void solve21() {  // 17 blue, 1 green, 2 red
+        for (int i = 0; i < 17; ++i) view.OnKeyDown(VK_UP);
+        keys({VK_TAB, VK_UP, VK_TAB, VK_UP, VK_UP});
+    }
+};
+
+TEST(BoardOnScreen, GridColoursAndOverlayPlacement) {
+    ViewAt v(4, 800, 600);
+    const Layout& l = v.view.board().layout;
+    const Rect& g = l.grid_rect;
+    // Above the overlay: a fine line, a major line, the white client.
+    EXPECT_EQ(v.at(g.left + 7, g.top + 5), rgb(palette::grid_pen.colour));
+    EXPECT_EQ(v.at(g.left + 7, g.top), rgb(palette::grid_major_pen.colour));
+    EXPECT_EQ(v.at(g.left + 7, g.top + 3), qRgb(255, 255, 255));
+    EXPECT_EQ(v.at(5, 5), qRgb(255, 255, 255));
+    // The overlay's text is black and stays inside the panel.
+    int black_inside = 0, black_outside = 0;
+    for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 800; ++x) {
+            if (v.at(x, y) != qRgb(0, 0, 0)) continue;
+            const bool inside = x >= l.text_panel.left && x < l.text_panel.right && y >= l.text_panel.top;
+            (inside ? black_inside : black_outside) += 1;
+            if (!inside && y > l.text_panel.top) ADD_FAILURE() << "black at " << x << "," << y;
+        }
+    EXPECT_GT(black_inside, 1000);
+
+    v.keys({VK_SPACE});
+    int black_after = 0;
+    for (int y = l.text_panel.top; y < 600; ++y)
+        for (int x = l.text_panel.left; x < l.text_panel.right; ++x) black_after += v.at(x, y) == qRgb(0, 0, 0);
+    EXPECT_LT(black_after, black_inside / 10);
+}
+
+TEST(BoardOnScreen, ColourDiscSegmentsAndDots) {
+    ViewAt v(4, 1024, 768);
+    const Layout& l = v.view.board().layout;
+    const QPoint centre((l.colour_circle.left + l.colour_circle.right) / 2,
+                        (l.colour_circle.top + l.colour_circle.bottom) / 2);
+    EXPECT_EQ(v.at(centre.x(), centre.y()), qRgb(0, 0, 255));
+    v.keys({VK_TAB});
+    EXPECT_EQ(v.at(centre.x(), centre.y()), qRgb(0, 255, 0));
+    v.keys({VK_TAB});
+    EXPECT_EQ(v.at(centre.x(), centre.y()), qRgb(255, 0, 0));
+    v.keys({VK_TAB, VK_UP, VK_UP});
+    const GameState& s = v.view.board().game;
+    EXPECT_EQ(v.at(s.seg_end_x[0], s.seg_end_y[0]), qRgb(0, 0, 255));
+    EXPECT_EQ(v.at(s.seg_start_x[0], s.seg_start_y[0]), qRgb(0, 0, 255));
+    const int mid_x = (s.seg_start_x[0] + s.seg_end_x[0]) / 2;
+    EXPECT_EQ(v.at(mid_x + 1, s.seg_start_y[0] - (mid_x + 1 - s.seg_start_x[0]) * s.seg_rise[0] / s.box_run),
+              qRgb(0, 0, 255));
+}
+
+TEST(BoardOnScreen, TooSmallScreenIsRedAndIgnoresKeys) {
+    ViewAt v(4, 700, 500);
+    EXPECT_EQ(v.at(2, 2), qRgb(255, 0, 0));
+    bool blue_text = false;
+    for (int y = 0; y < 500 && !blue_text; ++y)
+        for (int x = 0; x < 700 && !blue_text; ++x) blue_text = v.at(x, y) == qRgb(0, 0, 255);
+    EXPECT_TRUE(blue_text);
+    const QImage before = v.view.canvas();
+    v.keys({VK_UP, VK_TAB, VK_F1, VK_HOME});
+    EXPECT_EQ(v.view.canvas(), before);
+    EXPECT_EQ(v.view.board().game.move_count, 0);
+}
+
+TEST(BoardOnScreen, HomeAfterAWinRepaintsANewProblem) {
+    ViewAt v(21, 800, 600);
+    v.solve21();
+    const Layout& l = v.view.board().layout;
+    ASSERT_EQ(v.view.board().game.game_over, 1);
+    // The score box holds magenta digits.
+    bool magenta = false;
+    for (int y = l.score_box.top; y < l.score_box.bottom; ++y)
+        for (int x = l.score_box.left; x < l.score_box.right; ++x) magenta = magenta || v.at(x, y) == qRgb(255, 0, 255);
+    EXPECT_TRUE(magenta);
+    v.keys({VK_HOME});
+    const GameState& s = v.view.board().game;
+    EXPECT_EQ(s.game_over, 0);
+    EXPECT_EQ(s.board_state, 2);
+    EXPECT_EQ(s.overlay_shown, 1);
+    EXPECT_EQ(s.layout_ready, 1);
+    EXPECT_EQ(s.seg_start_x[0], l.grid_rect.left);
+}
+
+// The whole frame, maximized on the offscreen screen.
+struct Frame {
+    CZarvokDoc doc;
+    CZarvokView* view = new CZarvokView(ViewAt::chooser(21));
+    CMainFrame frame{doc, view};
+    Frame() {
+        frame.show_maximized();
+        EXPECT_TRUE(QTest::qWaitFor([this] { return view->painted_once(); }, 5000));
+    }
+    // One key with its modifiers held, without separate presses of the modifier keys.
+    void key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QTest::sendKeyEvent(QTest::Press, view, key, QString(), mods);
+        QTest::sendKeyEvent(QTest::Release, view, key, QString(), mods);
+    }
+    void solve() {
+        for (int i = 0; i < 17; ++i) key(Qt::Key_Up);
+        key(Qt::Key_Tab);
+        key(Qt::Key_Up);
+        key(Qt::Key_Tab);
+        key(Qt::Key_Up);
+        key(Qt::Key_Up);
+    }
+};
+
+TEST(Frame, MenuEntriesInOrder) {
+    Frame f;
+    const auto texts = [](QMenu* menu) {
+        QStringList out;
+        for (QAction* a : menu->actions()) out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        return out;
+    };
+    EXPECT_EQ(texts(f.frame.file_menu()), (QStringList{"-", "&Print...", "-", "E&xit"}));
+    EXPECT_EQ(texts(f.frame.help_menu()), QStringList{"&About Zarvok..."});
+    EXPECT_EQ(f.frame.print_action()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    EXPECT_EQ(f.frame.windowTitle().left(5), "Zarvo");
+    EXPECT_TRUE(f.frame.windowTitle().endsWith(" -- Version Z611"));
+}
+
+TEST(Frame, PrintFollowsTheGameAndAcceleratorsNeverReachTheGame) {
+    Frame f;
+    QSignalSpy seen(f.view, &CZarvokView::gameChanged);
+    const Qt::Key accelerator_keys[] = {Qt::Key_Z, Qt::Key_X, Qt::Key_C, Qt::Key_V, Qt::Key_P};
+    for (Qt::Key k : accelerator_keys) f.key(k, Qt::ControlModifier);
+    f.key(Qt::Key_Backspace, Qt::AltModifier);
+    f.key(Qt::Key_Delete, Qt::ShiftModifier);
+    f.key(Qt::Key_Insert, Qt::ControlModifier);
+    f.key(Qt::Key_Insert, Qt::ShiftModifier);
+    f.key(Qt::Key_F6);
+    f.key(Qt::Key_F6, Qt::ShiftModifier);
+    // Only the ten presses of Ctrl, Alt and Shift themselves reach the game, as any key would.
+    EXPECT_EQ(seen.count(), 10);
+    EXPECT_EQ(f.view->board().game.current_colour, 0);
+    EXPECT_EQ(f.view->board().game.overlay_shown, 1);
+
+    f.key(Qt::Key_Tab);
+    EXPECT_EQ(seen.count(), 11);
+    EXPECT_EQ(f.view->board().game.current_colour, 1);
+    EXPECT_TRUE(f.view->hasFocus() || !f.frame.isActiveWindow());
+    f.key(Qt::Key_Tab);
+    f.key(Qt::Key_Tab);
+
+    EXPECT_FALSE(f.frame.print_action()->isEnabled());
+    f.solve();
+    EXPECT_EQ(f.view->board().game.game_over, 1);
+    EXPECT_TRUE(f.frame.print_action()->isEnabled());
+    f.key(Qt::Key_Home);
+    EXPECT_FALSE(f.frame.print_action()->isEnabled());
+}
+
+TEST(Frame, FileNewKeepsTheGame) {
+    Frame f;
+    f.key(Qt::Key_Up);
+    f.key(Qt::Key_Up);
+    f.key(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(f.frame.windowTitle(), "Untitled - Zarvok");
+    EXPECT_EQ(f.view->board().game.move_count, 2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f.frame.windowTitle().endsWith("Z611"); }, 5000));
+    EXPECT_EQ(f.view->board().game.move_count, 2);
+    EXPECT_EQ(f.view->board().game.seg_boxes[0], 2);
+}
+
+QString pdf_text(const QString& path) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    p.waitForFinished(20000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+int pdf_pages(const QString& path) {
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {path});
+    p.waitForFinished(20000);
+    for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split('\n'))
+        if (line.startsWith("Pages:")) return line.mid(6).trimmed().toInt();
+    return -1;
+}
+
+TEST(Printing, ResultsPageThroughThePrintPath) {
+    ViewAt v(21, 800, 600);
+    EXPECT_FALSE(v.view.OnPreparePrinting());
+    v.solve21();
+    ASSERT_TRUE(v.view.OnPreparePrinting());
+    const GameState before = v.view.board().game;
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("results.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    ASSERT_TRUE(v.view.OnPrint(printer));
+    EXPECT_EQ(pdf_pages(path), 1);
+    const QString text = pdf_text(path);
+    const QStringList expected = {
+        "Zarvo, a puzzle from the Zarvo team -- ", " -- Version Z611",
+        "Your score was: 100 -- Your solution was:", "17 boxes weighing 30 pounds each.",
+        "1 box weighing 110 pounds.", "2 boxes weighing 190 pounds each.",
+        "A truck carrying 20 boxes", "This is the demo version of Zarvo.", "issue tracker."};
+    qsizetype at = 0;
+    for (const QString& piece : expected) {
+        const qsizetype found = text.indexOf(piece, at);
+        EXPECT_GE(found, 0) << piece.toStdString() << "\n" << text.toStdString();
+        if (found >= 0) at = found;
+    }
+    EXPECT_TRUE(text.contains(QRegularExpression(R"(-- \d{1,2}/\d{1,2}/\d\d \d{1,2}:\d\d:\d\d --)")));
+    // Printing changes nothing in the game.
+    EXPECT_EQ(std::memcmp(&before, &v.view.board().game, sizeof before), 0);
+
+    QPrinter nowhere(QPrinter::HighResolution);
+    nowhere.setOutputFormat(QPrinter::PdfFormat);
+    nowhere.setOutputFileName("/proc/zarvo-no-such-dir/results.pdf");
+    EXPECT_FALSE(v.view.OnPrint(nowhere));
+}
+
+}  // namespace
+}  // namespace zarvo
