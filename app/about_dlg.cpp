@@ -25,7 +25,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("icon"));
-    icon->setPixmap(QIcon(QStringLiteral(":/icons/zarvok.png")).pixmap(32, 32));
+    icon->setPixmap(QIcon(QStringLiteral(":/icons/zarvok-32.png")).pixmap(32, 32));
     icon->setGeometry(rect(11, 17, 20, 20));
     icon->setAlignment(Qt::AlignCenter);
 

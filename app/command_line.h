@@ -1,14 +1,15 @@
 // The command line: zarvok [--problem N] [FILE] | --print FILE | --help | --version.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace zarvo {
 
 struct CommandLine {
-    std::string file;        // opened as the document (raw bytes, as given)
-    std::string print_file;  // --print: open, print without a dialog, end
+    std::optional<std::string> file;        // opened as the document (raw bytes, as given)
+    std::optional<std::string> print_file;  // --print: open, print without a dialog, end
     int problem = -1;        // --problem: the first game plays this problem
 };
 

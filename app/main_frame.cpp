@@ -22,7 +22,7 @@ CMainFrame::CMainFrame(CZarvokDoc& doc, CZarvokView* view)
       doc_(doc),
       view_(view) {
     setObjectName(QStringLiteral("CMainFrame"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/zarvok.png")));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/zarvok-32.png")));
     setCentralWidget(view_);
     view_->set_require_maximized(true);
     view_->setFocus();

@@ -19,13 +19,11 @@ CZarvokApp::~CZarvokApp() { delete frame_; }
 bool CZarvokApp::InitInstance() {
     QGuiApplication::setDesktopFileName(QStringLiteral("zarvok"));
 
-    ProblemChooser chooser;
-    if (line_.problem >= 0) chooser.play_next(line_.problem);
-    view_ = new CZarvokView(std::move(chooser));
-    frame_ = new CMainFrame(doc_, view_);
-
-    const std::string& file = line_.print_file.empty() ? line_.file : line_.print_file;
-    if (!file.empty()) {
+    // The document first: a file that cannot be opened ends the program before any window or
+    // sound device is set up.
+    const std::optional<std::string>& name = line_.print_file ? line_.print_file : line_.file;
+    if (name) {
+        const std::string& file = *name;
         QString error;
         if (!doc_.OnOpenDocument(file, error)) {
             std::fprintf(stderr, "zarvok: cannot open '%s': %s\n", file.c_str(),
@@ -33,10 +31,16 @@ bool CZarvokApp::InitInstance() {
             exit_status_ = 1;
             return false;
         }
-        view_->set_document_title(doc_.title());
-        frame_->update_caption();
     }
-    if (!line_.print_file.empty()) {
+
+    ProblemChooser chooser;
+    if (line_.problem >= 0) chooser.play_next(line_.problem);
+    view_ = new CZarvokView(std::move(chooser));
+    frame_ = new CMainFrame(doc_, view_);
+    view_->set_document_title(doc_.title());
+    frame_->update_caption();
+
+    if (line_.print_file) {
         view_->OnFilePrint(true);  // declines: no game is over yet
         exit_status_ = 0;
         return false;

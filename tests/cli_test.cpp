@@ -1,0 +1,213 @@
+// The real program started with good and hostile command lines and files.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <string>
+
+#include "app/sound.h"
+#include "app/zarvok_doc.h"
+
+namespace zarvo {
+namespace {
+
+struct Finished {
+    int status = -1;
+    bool crashed = false;
+    QString out, err;
+};
+
+Finished run(const QStringList& args, QProcessEnvironment env = QProcessEnvironment::systemEnvironment()) {
+    // Offscreen unless the caller took the display away on purpose.
+    if (env.contains("DISPLAY") && !env.contains("QT_QPA_PLATFORM")) env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("ZARVOK_REPORT_FIRST_PAINT", "exit");  // a started game ends after its first paint
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(ZARVOK_BINARY), args);
+    Finished r;
+    if (!p.waitForFinished(20000)) {
+        p.kill();
+        p.waitForFinished();
+        ADD_FAILURE() << "zarvok hung with " << args.join(' ').toStdString();
+        return r;
+    }
+    r.crashed = p.exitStatus() == QProcess::CrashExit;
+    r.status = p.exitCode();
+    r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
+    r.err = QString::fromLocal8Bit(p.readAllStandardError());
+    return r;
+}
+
+TEST(CommandLine, HelpVersionAndBadOptions) {
+    Finished r = run({"--help"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.out.contains("--problem")) << r.out.toStdString();
+    r = run({"--version"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "zarvok 1.0.0.1\n");
+    for (const QStringList& bad : {QStringList{"--problem", "28"}, QStringList{"--problem", "-1"},
+                                   QStringList{"--problem", "seven"}, QStringList{"--problem"},
+                                   QStringList{"--bogus"}, QStringList{"a", "b"}, QStringList{"-p"}}) {
+        r = run(bad);
+        EXPECT_EQ(r.status, 2) << bad.join(' ').toStdString();
+        EXPECT_FALSE(r.crashed);
+        EXPECT_TRUE(r.err.startsWith("zarvok: ")) << r.err.toStdString();
+    }
+}
+
+TEST(CommandLine, GoodStartsPaintAndEndCleanly) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("lesson.txt");
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("keep me");
+    f.close();
+    for (const QStringList& args : {QStringList{}, QStringList{"--problem", "0"}, QStringList{"--problem", "27", file}}) {
+        const Finished r = run(args);
+        EXPECT_EQ(r.status, 0) << args.join(' ').toStdString() << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains("first paint done")) << r.err.toStdString();
+    }
+    // The print switch opens the file, declines to print (no game is over) and ends at once.
+    const Finished printed = run({"--print", file});
+    EXPECT_EQ(printed.status, 0);
+    EXPECT_FALSE(printed.err.contains("first paint done"));
+    QFile again(file);
+    ASSERT_TRUE(again.open(QIODevice::ReadOnly));
+    EXPECT_EQ(again.readAll(), "keep me");
+
+    // A name that is not valid UTF-8 is opened by its bytes.
+    const std::string odd = QFile::encodeName(dir.path()).toStdString() + "/caf\xE9.txt";
+    FILE* raw = std::fopen(odd.c_str(), "w");
+    ASSERT_NE(raw, nullptr);
+    std::fclose(raw);
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("ZARVOK_REPORT_FIRST_PAINT", "exit");
+    p.setProcessEnvironment(env);
+    env.insert("ZDIR", dir.path());
+    env.insert("ZARVOK", ZARVOK_BINARY);
+    p.setProcessEnvironment(env);
+    p.start("sh", {"-c", R"(exec "$ZARVOK" "$ZDIR/caf$(printf '\351').txt")"});
+    ASSERT_TRUE(p.waitForFinished(20000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+}
+
+TEST(CommandLine, FilesThatCannotBeOpenedEndWithAMessage) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("pipe");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString locked = dir.filePath("locked");
+    QFile lf(locked);
+    ASSERT_TRUE(lf.open(QIODevice::WriteOnly));
+    lf.close();
+    ::chmod(QFile::encodeName(locked).constData(), 0);
+    const QString long_name = dir.filePath(QString(300, 'x'));
+    const QString deep = dir.path() + QString("/d").repeated(3000);
+
+    QStringList hostile = {dir.filePath("missing"), dir.path(), fifo, "/dev/zero", long_name, deep, ""};
+    if (::geteuid() != 0) hostile << locked;  // root reads anything
+    for (const QString& name : hostile) {
+        for (const QStringList& args : {QStringList{name}, QStringList{"--print", name}}) {
+            const Finished r = run(args);
+            EXPECT_EQ(r.status, 1) << name.left(80).toStdString();
+            EXPECT_FALSE(r.crashed);
+            EXPECT_TRUE(r.err.contains("zarvok: cannot open")) << r.err.toStdString();
+            EXPECT_FALSE(r.err.contains("first paint done"));
+        }
+    }
+}
+
+TEST(CommandLine, NoDisplayIsAClearFailure) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.remove("QT_QPA_PLATFORM");
+    const Finished r = run({}, env);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_FALSE(r.crashed);
+    EXPECT_TRUE(r.err.contains("no display")) << r.err.toStdString();
+}
+
+TEST(Document, SaveNeverDestroysAFile) {
+    QTemporaryDir dir;
+    const std::string existing = QFile::encodeName(dir.filePath("homework.txt")).toStdString();
+    FILE* f = std::fopen(existing.c_str(), "w");
+    std::fputs("three weeks of work", f);
+    std::fclose(f);
+
+    CZarvokDoc doc;
+    QString error;
+    EXPECT_FALSE(doc.OnSaveDocument(existing, error));
+    EXPECT_TRUE(error.contains("already exists"));
+    QFile check(QString::fromStdString(existing));
+    ASSERT_TRUE(check.open(QIODevice::ReadOnly));
+    EXPECT_EQ(check.readAll(), "three weeks of work");
+    EXPECT_FALSE(doc.has_file());
+
+    const std::string fresh = QFile::encodeName(dir.filePath("new.zarvok")).toStdString();
+    EXPECT_TRUE(doc.OnSaveDocument(fresh, error));
+    EXPECT_EQ(QFileInfo(QString::fromStdString(fresh)).size(), 0);
+    EXPECT_EQ(doc.title(), "new.zarvok");
+
+    EXPECT_FALSE(doc.OnSaveDocument("/dev/full", error));  // a device is never written over
+    EXPECT_FALSE(doc.OnSaveDocument("/proc/zarvo-no-such/x", error));
+    EXPECT_FALSE(error.isEmpty());
+    if (::geteuid() != 0) {
+        const QString ro = dir.filePath("readonly");
+        QDir().mkdir(ro);
+        ::chmod(QFile::encodeName(ro).constData(), 0555);
+        EXPECT_FALSE(doc.OnSaveDocument(QFile::encodeName(ro + "/x").toStdString(), error));
+    }
+
+    EXPECT_TRUE(doc.OnOpenDocument(existing, error));
+    EXPECT_EQ(doc.title(), "homework.txt");
+    EXPECT_FALSE(doc.OnOpenDocument(QFile::encodeName(dir.path()).toStdString(), error));
+    EXPECT_EQ(doc.title(), "homework.txt");  // a failed open leaves the document as it was
+}
+
+TEST(SoundCues, ClipsHaveTheirFormats) {
+    struct Expected {
+        int id, channels, bits;
+        qint64 frames;
+    } expected[] = {{101, 1, 8, 219}, {102, 1, 16, 5513}, {103, 2, 16, 17405}};
+    QTemporaryDir dir;
+    for (const Expected& e : expected) {
+        QFile res(QStringLiteral(":/sound/%1.wav").arg(e.id));
+        ASSERT_TRUE(res.open(QIODevice::ReadOnly));
+        const QByteArray image = res.readAll();
+        WaveClip clip;
+        ASSERT_TRUE(parse_wave(image, clip));
+        EXPECT_EQ(clip.channels, e.channels);
+        EXPECT_EQ(clip.bits, e.bits);
+        EXPECT_EQ(clip.rate, 22050);
+        EXPECT_EQ(clip.frames, e.frames);
+        // And read back by sox, which knows nothing of our code.
+        const QString path = dir.filePath(QStringLiteral("%1.wav").arg(e.id));
+        QFile out(path);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(image);
+        out.close();
+        const auto soxi = [&](const char* flag) {
+            QProcess p;
+            p.start("soxi", {flag, path});
+            p.waitForFinished(10000);
+            return QString::fromLatin1(p.readAllStandardOutput()).trimmed();
+        };
+        EXPECT_EQ(soxi("-c"), QString::number(e.channels));
+        EXPECT_EQ(soxi("-b"), QString::number(e.bits));
+        EXPECT_EQ(soxi("-r"), "22050");
+        EXPECT_EQ(soxi("-s"), QString::number(e.frames));
+        EXPECT_EQ(soxi("-e").toStdString(), e.bits == 8 ? "Unsigned Integer PCM" : "Signed Integer PCM");
+    }
+    WaveClip junk;
+    EXPECT_FALSE(parse_wave(QByteArray("RIFF\x10\0\0\0WAVEfmt ", 16), junk));
+    EXPECT_FALSE(parse_wave(QByteArray(), junk));
+}
+
+}  // namespace
+}  // namespace zarvo
