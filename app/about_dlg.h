@@ -10,7 +10,7 @@ extern const char* const kLegalNotice;
 
 class CAboutDlg : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit CAboutDlg(QWidget* parent = nullptr);
 };
 

@@ -28,13 +28,15 @@ ParseStatus parse_command_line(const std::vector<std::string>& args, CommandLine
                        "prints, so this prints nothing), then exit."),
         QStringLiteral("FILE"));
     const QCommandLineOption problem_option(
-        QStringLiteral("problem"), QStringLiteral("Play problem N (0 to 27) first; later problems are random."),
+        QStringLiteral("problem"),
+        QStringLiteral("Play problem N (0 to 27) first; later problems are random."),
         QStringLiteral("N"));
     parser.addOption(help_option);
     parser.addOption(version_option);
     parser.addOption(print_option);
     parser.addOption(problem_option);
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A file to open as the document."),
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("A file to open as the document."),
                                  QStringLiteral("[FILE]"));
 
     const auto usage_error = [&](const QString& message) {
@@ -55,7 +57,8 @@ ParseStatus parse_command_line(const std::vector<std::string>& args, CommandLine
         const QString text = parser.value(problem_option);
         const int n = text.toInt(&ok);
         if (!ok || n < 0 || n > 27)
-            return usage_error(QStringLiteral("--problem takes a whole number from 0 to 27, not '%1'.").arg(text));
+            return usage_error(
+                QStringLiteral("--problem takes a whole number from 0 to 27, not '%1'.").arg(text));
         line.problem = n;
     }
 

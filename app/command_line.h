@@ -10,7 +10,7 @@ namespace zarvo {
 struct CommandLine {
     std::optional<std::string> file;        // opened as the document (raw bytes, as given)
     std::optional<std::string> print_file;  // --print: open, print without a dialog, end
-    int problem = -1;        // --problem: the first game plays this problem
+    int problem = -1;                       // --problem: the first game plays this problem
 };
 
 enum class ParseStatus { run, exit_ok, exit_usage };

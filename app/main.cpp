@@ -34,7 +34,8 @@ int main(int argc, char** argv) {
             break;
     }
     if (!display_available()) {
-        std::fputs("zarvok: cannot start: no display to show the game on (DISPLAY is not set).\n", stderr);
+        std::fputs("zarvok: cannot start: no display to show the game on (DISPLAY is not set).\n",
+                   stderr);
         return 1;
     }
 

@@ -77,8 +77,10 @@ CMainFrame::CMainFrame(CZarvokDoc& doc, CZarvokView* view)
 }
 
 void CMainFrame::show_maximized() {
-    if (QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->availableGeometry());
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
     showMaximized();
+    activateWindow();  // without a window manager nobody else gives the game the keyboard
 }
 
 void CMainFrame::changeEvent(QEvent* event) {
@@ -94,9 +96,13 @@ void CMainFrame::changeEvent(QEvent* event) {
     }
 }
 
-void CMainFrame::update_caption() { setWindowTitle(doc_.title() + QStringLiteral(" - Zarvok")); }
+void CMainFrame::update_caption() {
+    setWindowTitle(doc_.title() + QStringLiteral(" - Zarvok"));
+}
 
-void CMainFrame::OnUpdateFilePrint() { print_->setEnabled(view_->OnUpdateFilePrint()); }
+void CMainFrame::OnUpdateFilePrint() {
+    print_->setEnabled(view_->OnUpdateFilePrint());
+}
 
 void CMainFrame::OnFileNew() {
     doc_.OnNewDocument();
@@ -110,7 +116,9 @@ void CMainFrame::OnFileOpen() {
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(QStringLiteral("All Files (*)"));
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const int answer = dialog.exec();
+    activateWindow();
+    if (answer != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString chosen = dialog.selectedFiles().first();
     QString error;
     if (!doc_.OnOpenDocument(QFile::encodeName(chosen).toStdString(), error)) {
@@ -137,7 +145,9 @@ void CMainFrame::OnFileSave() {
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.selectFile(doc_.title());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const int answer = dialog.exec();
+    activateWindow();
+    if (answer != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString chosen = dialog.selectedFiles().first();
     QString error;
     if (!doc_.OnSaveDocument(QFile::encodeName(chosen).toStdString(), error)) {
@@ -153,6 +163,7 @@ void CMainFrame::OnFileSave() {
 void CMainFrame::OnAppAbout() {
     CAboutDlg about(this);
     about.exec();
+    activateWindow();
 }
 
 }  // namespace zarvo

@@ -14,7 +14,7 @@ class CZarvokView;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     CMainFrame(CZarvokDoc& doc, CZarvokView* view);
 
     QAction* print_action() const { return print_; }
@@ -34,10 +34,10 @@ public:
     void OnFileSave();
     void OnAppAbout();
 
-protected:
+  protected:
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     CZarvokDoc& doc_;
     CZarvokView* view_;
     QAction* print_ = nullptr;

@@ -22,7 +22,9 @@ void CZarvokView::OnFilePrint(bool direct) {
     if (!direct) {
         QPrintDialog dialog(&printer, window());
         dialog.setWindowTitle(QStringLiteral("Print"));
-        if (dialog.exec() != QDialog::Accepted) return;
+        const int answer = dialog.exec();
+        window()->activateWindow();  // the keyboard comes back to the game, WM or not
+        if (answer != QDialog::Accepted) return;
     }
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 1) return;
 

@@ -14,13 +14,15 @@
 
 namespace zarvo {
 
-QColor to_qcolor(COLORREF c) { return QColor(red_of(c), green_of(c), blue_of(c)); }
+QColor to_qcolor(COLORREF c) {
+    return QColor(red_of(c), green_of(c), blue_of(c));
+}
 
 struct QtSurface::FontEntry {
     QFont font;
     QFontMetricsF metrics;
-    int32_t cell;    // the line pitch and the height GetTextExtentPoint32 reports
-    double ascent;   // baseline below the top of the cell
+    int32_t cell;   // the line pitch and the height GetTextExtentPoint32 reports
+    double ascent;  // baseline below the top of the cell
 };
 
 namespace {
@@ -53,12 +55,13 @@ const QtSurface::FontEntry& font_entry(const Font& f, const QPaintDevice* device
     const double em = f.height < 0 ? asked : asked / cell_per_em;
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(em))));
     QFontMetricsF metrics(font, const_cast<QPaintDevice*>(device));
-    const int32_t cell = f.height > 0 ? f.height
-                                      : static_cast<int32_t>(std::lround(metrics.ascent() + metrics.descent()));
+    const int32_t cell =
+        f.height > 0 ? f.height
+                     : static_cast<int32_t>(std::lround(metrics.ascent() + metrics.descent()));
     // Centre the glyphs' own cell within the asked cell so that rounding shares out evenly.
     const double ascent = metrics.ascent() + (cell - (metrics.ascent() + metrics.descent())) / 2.0;
-    auto entry = std::make_unique<QtSurface::FontEntry>(
-        QtSurface::FontEntry{font, metrics, cell, ascent});
+    auto entry =
+        std::make_unique<QtSurface::FontEntry>(QtSurface::FontEntry{font, metrics, cell, ascent});
     return *cache.emplace(key, std::move(entry)).first->second;
 }
 
@@ -84,7 +87,9 @@ QtSurface::QtSurface(QPainter& painter, Rect client)
     p_.setRenderHint(QPainter::TextAntialiasing, true);
 }
 
-void QtSurface::SelectObject(const Font& font) { font_ = &font_entry(font, p_.device()); }
+void QtSurface::SelectObject(const Font& font) {
+    font_ = &font_entry(font, p_.device());
+}
 
 void QtSurface::FillRect(const Rect& r, const Brush& brush) {
     if (r.right <= r.left || r.bottom <= r.top) return;

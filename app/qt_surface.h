@@ -10,7 +10,7 @@
 namespace zarvo {
 
 class QtSurface : public Surface {
-public:
+  public:
     // `client` is the drawing rectangle, in the painter's logical pixels.
     QtSurface(QPainter& painter, Rect client);
 
@@ -38,7 +38,7 @@ public:
 
     struct FontEntry;
 
-private:
+  private:
     QPainter& p_;
     Rect client_;
     Pen pen_{0};

@@ -27,7 +27,7 @@ bool parse_wave(const QByteArray& image, WaveClip& clip);
 
 class CuePlayer : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit CuePlayer(QObject* parent = nullptr);
     ~CuePlayer() override;
 
@@ -35,7 +35,7 @@ public:
     void play_sound(int id);
     bool has_output() const { return output_ok_; }
 
-private:
+  private:
     struct Cue {
         WaveClip clip;
         QByteArray padded;  // samples plus silence, so the output's tail clipping eats silence

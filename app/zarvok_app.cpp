@@ -14,7 +14,9 @@ namespace zarvo {
 
 CZarvokApp::CZarvokApp(CommandLine line) : line_(std::move(line)) {}
 
-CZarvokApp::~CZarvokApp() { delete frame_; }
+CZarvokApp::~CZarvokApp() {
+    delete frame_;
+}
 
 bool CZarvokApp::InitInstance() {
     QGuiApplication::setDesktopFileName(QStringLiteral("zarvok"));
@@ -49,11 +51,13 @@ bool CZarvokApp::InitInstance() {
     // For start-up measurements: report the end of the first complete paint on stderr.
     if (const char* report = std::getenv("ZARVOK_REPORT_FIRST_PAINT")) {
         const bool quit = std::string(report) == "exit";
-        QObject::connect(view_, &CZarvokView::firstPaintDone, view_, [quit] {
+        QObject::connect(view_, &CZarvokView::firstPaintDone, view_, [this, quit] {
             timespec now{};
             clock_gettime(CLOCK_MONOTONIC, &now);
-            std::fprintf(stderr, "zarvok: first paint done at %lld ns\n",
-                         static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+            const QPoint at = view_->mapToGlobal(QPoint(0, 0));
+            std::fprintf(stderr, "zarvok: first paint done at %lld ns, view at %d,%d size %dx%d\n",
+                         static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec, at.x(),
+                         at.y(), view_->width(), view_->height());
             if (quit) QCoreApplication::exit(0);
         });
     }

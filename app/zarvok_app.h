@@ -12,7 +12,7 @@ class CMainFrame;
 class CZarvokView;
 
 class CZarvokApp {
-public:
+  public:
     explicit CZarvokApp(CommandLine line);
     ~CZarvokApp();
 
@@ -25,7 +25,7 @@ public:
     CZarvokView* view() const { return view_; }
     CZarvokDoc& doc() { return doc_; }
 
-private:
+  private:
     CommandLine line_;
     CZarvokDoc doc_;
     CMainFrame* frame_ = nullptr;

@@ -12,7 +12,9 @@ namespace zarvo {
 
 namespace {
 
-QString reason(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
+QString reason(int err) {
+    return QString::fromLocal8Bit(std::strerror(err));
+}
 
 }  // namespace
 
@@ -27,7 +29,7 @@ bool CZarvokDoc::OnNewDocument() {
 }
 
 bool CZarvokDoc::OnOpenDocument(const std::string& path, QString& error) {
-    struct stat st{};
+    struct stat st {};
     if (path.empty()) {
         error = QStringLiteral("No file name was given.");
         return false;

@@ -8,7 +8,7 @@
 namespace zarvo {
 
 class CZarvokDoc {
-public:
+  public:
     // File New: an untitled document.
     bool OnNewDocument();
     // Opens `path` for reading; on failure `error` says why and the document stays as it was.
@@ -22,7 +22,7 @@ public:
 
     static QString display_name(const std::string& path);
 
-private:
+  private:
     QString title_ = QStringLiteral("Untitled");
     std::string path_;
 };

@@ -30,7 +30,9 @@ CZarvokView::CZarvokView(ProblemChooser chooser, QWidget* parent)
     new_game(board_.game, board_.texts, board_.chooser);
 }
 
-void CZarvokView::set_require_maximized(bool on) { require_maximized_ = on; }
+void CZarvokView::set_require_maximized(bool on) {
+    require_maximized_ = on;
+}
 
 bool CZarvokView::size_settled() const {
     if (!require_maximized_) return true;
@@ -87,6 +89,13 @@ void CZarvokView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
+// A new size is painted anew (where the paint procedure ends the game if the layout no longer
+// fits); while the frame is only passing through another size, nothing is drawn.
+void CZarvokView::resizeEvent(QResizeEvent* event) {
+    paint_due_ = true;
+    QWidget::resizeEvent(event);
+}
+
 void CZarvokView::paintEvent(QPaintEvent*) {
     if (paint_due_ && size_settled()) OnDraw();
     QPainter painter(this);
@@ -105,7 +114,8 @@ void CZarvokView::keyPressEvent(QKeyEvent* event) {
 
 void CZarvokView::OnKeyDown(int32_t vk) {
     const KeyOutcome outcome = press_key(board_, vk);
-    for (int i = 0; i < outcome.cue_count; ++i) sound_.play_sound(static_cast<int>(outcome.cues[i]));
+    for (int i = 0; i < outcome.cue_count; ++i)
+        sound_.play_sound(static_cast<int>(outcome.cues[i]));
     if (outcome.erase_overlay || outcome.redraw != Redraw::none) {
         if (!ensure_canvas()) return;
         PaintResult result;

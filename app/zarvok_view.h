@@ -15,7 +15,7 @@ namespace zarvo {
 
 class CZarvokView : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit CZarvokView(ProblemChooser chooser, QWidget* parent = nullptr);
 
     // The paint procedure on the canvas; the next flush shows it.
@@ -41,17 +41,18 @@ public:
     const QImage& canvas() const { return canvas_; }
     bool painted_once() const { return painted_once_; }
 
-signals:
+  signals:
     void gameChanged();
     void firstPaintDone();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool focusNextPrevChild(bool) override { return false; }  // Tab belongs to the game
 
-private:
+  private:
     bool ensure_canvas();
     bool size_settled() const;
     void after_paint(PaintResult result);

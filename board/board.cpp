@@ -19,14 +19,18 @@ using namespace palette;
 
 struct Number {
     char text[12];
-    explicit Number(int32_t value) { std::snprintf(text, sizeof text, "%i", static_cast<int>(value)); }
+    explicit Number(int32_t value) {
+        std::snprintf(text, sizeof text, "%i", static_cast<int>(value));
+    }
 };
 
 const char* const kHeaders[3] = {"Boxes", "Box Wt.", "Pounds"};
 const char* const kRowLabels[5] = {"  Blue", "  Green", "  Red", "  Total", "  Remain"};
 const COLORREF kRowColours[5] = {blue_text, green_text, red_text, black, black};
 
-void draw_dot(Surface& dc, int32_t x, int32_t y) { dc.Ellipse(x - 2, y - 2, x + 3, y + 3); }
+void draw_dot(Surface& dc, int32_t x, int32_t y) {
+    dc.Ellipse(x - 2, y - 2, x + 3, y + 3);
+}
 
 void draw_axis_label(Surface& dc, const Layout& l, const Rect& r, int32_t value) {
     dc.SelectObject(blank_pen);

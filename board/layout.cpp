@@ -2,7 +2,9 @@
 
 namespace zarvo {
 
-bool client_too_small(int32_t w, int32_t h) { return w < kMinClientWidth || h < kMinClientHeight; }
+bool client_too_small(int32_t w, int32_t h) {
+    return w < kMinClientWidth || h < kMinClientHeight;
+}
 
 Units choose_units(int32_t w, int32_t h) {
     if (w <= 800 && h > 540) return {10, 10};

@@ -16,9 +16,13 @@ void RecordingSurface::Ellipse(int32_t l, int32_t t, int32_t r, int32_t b) {
     ops_.push_back(make(Kind::ellipse, {l, t, r, b}));
 }
 
-void RecordingSurface::MoveTo(int32_t x, int32_t y) { ops_.push_back(make(Kind::move_to, {x, y, x, y})); }
+void RecordingSurface::MoveTo(int32_t x, int32_t y) {
+    ops_.push_back(make(Kind::move_to, {x, y, x, y}));
+}
 
-void RecordingSurface::LineTo(int32_t x, int32_t y) { ops_.push_back(make(Kind::line_to, {x, y, x, y})); }
+void RecordingSurface::LineTo(int32_t x, int32_t y) {
+    ops_.push_back(make(Kind::line_to, {x, y, x, y}));
+}
 
 void RecordingSurface::FillRect(const Rect& rect, const Brush& brush) {
     Op op = make(Kind::fill_rect, rect);

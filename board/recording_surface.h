@@ -10,7 +10,7 @@
 namespace zarvo {
 
 class RecordingSurface : public Surface {
-public:
+  public:
     enum class Kind { rectangle, ellipse, move_to, line_to, fill_rect, text, text_out };
 
     struct Op {
@@ -54,7 +54,7 @@ public:
     std::vector<std::string> texts() const;
     int count(Kind kind) const;
 
-private:
+  private:
     Op make(Kind kind, Rect rect) const;
 
     Rect client_;

@@ -14,9 +14,15 @@ namespace zarvo {
 // Colours are 0x00BBGGRR: 0xFF0000 is blue, 0x0000FF is red.
 using COLORREF = uint32_t;
 
-constexpr uint8_t red_of(COLORREF c) { return c & 0xFF; }
-constexpr uint8_t green_of(COLORREF c) { return (c >> 8) & 0xFF; }
-constexpr uint8_t blue_of(COLORREF c) { return (c >> 16) & 0xFF; }
+constexpr uint8_t red_of(COLORREF c) {
+    return c & 0xFF;
+}
+constexpr uint8_t green_of(COLORREF c) {
+    return (c >> 8) & 0xFF;
+}
+constexpr uint8_t blue_of(COLORREF c) {
+    return (c >> 16) & 0xFF;
+}
 
 // Solid pens one pixel wide, and solid brushes; both are plain values.
 struct Pen {
@@ -27,8 +33,12 @@ struct Brush {
     COLORREF colour = 0xFFFFFF;
     friend bool operator==(const Brush&, const Brush&) = default;
 };
-inline Pen CreatePen(COLORREF colour) { return Pen{colour}; }
-inline Brush CreateSolidBrush(COLORREF colour) { return Brush{colour}; }
+inline Pen CreatePen(COLORREF colour) {
+    return Pen{colour};
+}
+inline Brush CreateSolidBrush(COLORREF colour) {
+    return Brush{colour};
+}
 
 enum class Face { arial, arial_bold };
 constexpr int32_t FW_DONTCARE = 0;
@@ -41,7 +51,9 @@ struct Font {
     bool bold() const { return face == Face::arial_bold || weight >= FW_BOLD; }
     friend bool operator==(const Font&, const Font&) = default;
 };
-inline Font CreateFont(int32_t height, int32_t weight, Face face) { return Font{height, weight, face}; }
+inline Font CreateFont(int32_t height, int32_t weight, Face face) {
+    return Font{height, weight, face};
+}
 
 // DrawText formats in use.
 enum : int {
@@ -58,7 +70,7 @@ struct Size {
 };
 
 class Surface {
-public:
+  public:
     virtual ~Surface() = default;
 
     virtual Rect GetClientRect() const = 0;

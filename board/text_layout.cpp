@@ -72,7 +72,8 @@ int32_t place_lines(std::string_view text, const Rect& rect, int format, int32_t
     out.clear();
     const auto lines = wrap_lines(text, rect.width(), format, measure);
     int32_t y = rect.top;
-    if ((format & DT_SINGLELINE) && (format & DT_VCENTER)) y = rect.top + (rect.height() - cell) / 2;
+    if ((format & DT_SINGLELINE) && (format & DT_VCENTER))
+        y = rect.top + (rect.height() - cell) / 2;
     const bool measure_x = (format & (DT_CENTER | DT_RIGHT)) != 0;
     for (const std::string_view line : lines) {
         int32_t x = rect.left;

@@ -31,6 +31,8 @@ std::string result_text(const GameState& state, const StoryTexts& texts);
 void draw_results_page(Surface& dc, Board& board, int32_t width, int32_t height);
 
 // Print is allowed only once a game is over.
-inline bool prepare_printing_allowed(const GameState& s) { return s.game_over == 1; }
+inline bool prepare_printing_allowed(const GameState& s) {
+    return s.game_over == 1;
+}
 
 }  // namespace zarvo

@@ -7,7 +7,9 @@ namespace zarvo {
 
 namespace {
 
-int64_t calendar_seconds() { return static_cast<int64_t>(std::time(nullptr)); }
+int64_t calendar_seconds() {
+    return static_cast<int64_t>(std::time(nullptr));
+}
 
 int32_t* colour_count(GameState& s, int c) {
     int32_t* counts[kColourCount] = {&s.blue_count, &s.green_count, &s.red_count};
@@ -55,7 +57,9 @@ void carry_end_forward(GameState& s, int c) {
     }
 }
 
-void add_cue(KeyOutcome& out, Cue cue) { out.cues[out.cue_count++] = cue; }
+void add_cue(KeyOutcome& out, Cue cue) {
+    out.cues[out.cue_count++] = cue;
+}
 
 // One accepted Up (step +1) or Down (step -1) of colour c: segment, counts, weights.
 void move_box(GameState& s, int c, int step, const Problem& p) {

@@ -57,7 +57,7 @@ struct GameState {
 // one value 0..32767 and takes it modulo 28. A first problem can be fixed (for a class that
 // should all play the same one) and the clock replaced (for tests).
 class ProblemChooser {
-public:
+  public:
     using Clock = std::function<int64_t()>;
 
     ProblemChooser();
@@ -70,7 +70,7 @@ public:
     // The generator: one value in 0..32767 drawn right after seeding with `seed`.
     static int32_t first_value(uint32_t seed);
 
-private:
+  private:
     Clock clock_;
     int forced_ = -1;
 };
@@ -109,6 +109,8 @@ KeyOutcome on_key(GameState& state, StoryTexts& texts, ProblemChooser& chooser, 
 int32_t score_for(int32_t move_count, int32_t box_total);
 
 // Print is offered exactly after a win, and never on a screen that was too small.
-inline bool print_enabled(const GameState& s) { return s.game_over == 1 && s.screen_too_small == 0; }
+inline bool print_enabled(const GameState& s) {
+    return s.game_over == 1 && s.screen_too_small == 0;
+}
 
 }  // namespace zarvo

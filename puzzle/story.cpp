@@ -35,7 +35,8 @@ void build_story_texts(StoryTexts& t) {
     s += ". There is at least one box of each weight. The paperwork was lost and the manager at ";
     s += "headquarters needs to know how many boxes of each weight were shipped so he can update "
          "the computer database. ";
-    s += "The phones are down so he asks you to figure it out. \n\n    A graph may help you do this. ";
+    s += "The phones are down so he asks you to figure it out. \n\n    A graph may help you do "
+         "this. ";
     s += "The horizontal or X-axis of the grid will represent number of boxes. The vertical or "
          "Y-axis will ";
     s += "represent weight in pounds. The color blue will represent the ";

@@ -1,10 +1,11 @@
 // The layout and the board as drawing calls, through the recording surface.
+#include "board/board.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 
-#include "board/board.h"
 #include "board/layout.h"
 #include "board/palette.h"
 #include "board/recording_surface.h"
@@ -42,18 +43,21 @@ struct PaintedBoard {
     }
 
     int ellipses_with(COLORREF brush) const {
-        return static_cast<int>(std::count_if(dc.ops().begin(), dc.ops().end(), [&](const auto& op) {
-            return op.kind == Kind::ellipse && op.brush.colour == brush && op.rect.right - op.rect.left == 5;
-        }));
+        return static_cast<int>(
+            std::count_if(dc.ops().begin(), dc.ops().end(), [&](const auto& op) {
+                return op.kind == Kind::ellipse && op.brush.colour == brush &&
+                       op.rect.right - op.rect.left == 5;
+            }));
     }
 };
 
 TEST(Layout, SizeTable) {
     struct Case {
         int32_t w, h, g, t;
-    } cases[] = {{780, 540, 10, 10},   {800, 600, 10, 10},   {800, 540, 10, 10},  {1024, 720, 12, 12},
-                 {1024, 700, 12, 10},  {1280, 752, 12, 13},  {1280, 912, 14, 14}, {1366, 720, 10, 10},
-                 {1440, 852, 14, 14},  {1600, 1152, 16, 16}, {1920, 1032, 16, 14}, {1920, 600, 16, 14}};
+    } cases[] = {{780, 540, 10, 10},   {800, 600, 10, 10},   {800, 540, 10, 10},
+                 {1024, 720, 12, 12},  {1024, 700, 12, 10},  {1280, 752, 12, 13},
+                 {1280, 912, 14, 14},  {1366, 720, 10, 10},  {1440, 852, 14, 14},
+                 {1600, 1152, 16, 16}, {1920, 1032, 16, 14}, {1920, 600, 16, 14}};
     for (const Case& c : cases) {
         const Units u = choose_units(c.w, c.h);
         EXPECT_EQ(u.grid_unit, c.g) << c.w << "x" << c.h;
@@ -65,7 +69,8 @@ TEST(Layout, SizeTable) {
 }
 
 TEST(Layout, GeometryOfTheTableAndThePanel) {
-    for (auto [w, h, header, panel] : {std::tuple{800, 600, 140, 335}, std::tuple{1024, 768, 192, 439}}) {
+    for (auto [w, h, header, panel] :
+         {std::tuple{800, 600, 140, 335}, std::tuple{1024, 768, 192, 439}}) {
         Layout l;
         l.client_rect = {0, 0, w, h};
         const Units u = choose_units(w, h);
@@ -111,7 +116,8 @@ TEST(Paint, LayoutOncePerGameAndTheExitOnAChangedClient) {
     PaintedBoard b(4, 800, 600);
     ASSERT_EQ(b.first, PaintResult::drawn);
     EXPECT_EQ(b.board.game.board_state, 2);
-    EXPECT_EQ(b.board.title_banner, "Zarvo, a puzzle from the Zarvo team -- 3/4/26 7:05:09 -- Version Z611");
+    EXPECT_EQ(b.board.title_banner,
+              "Zarvo, a puzzle from the Zarvo team -- 3/4/26 7:05:09 -- Version Z611");
     EXPECT_EQ(b.board.print_banner, b.board.title_banner);
     EXPECT_EQ(b.board.game.seg_start_x[0], b.board.layout.grid_rect.left);
     EXPECT_EQ(b.board.game.box_run, 25);
@@ -136,8 +142,9 @@ TEST(DrawBoard, EmptyBoardHasGridAndLabelsButNoDots) {
     std::vector<std::string> labels;
     for (const auto& op : b.dc.ops())
         if (op.kind == Kind::text && op.font == b.board.layout.axis_font) labels.push_back(op.text);
-    EXPECT_EQ(labels, (std::vector<std::string>{"1000", "900", "800", "700", "600", "500", "400",
-                                                "300", "200", "100", "0", "4", "8", "12", "16", "20"}));
+    EXPECT_EQ(labels,
+              (std::vector<std::string>{"1000", "900", "800", "700", "600", "500", "400", "300",
+                                        "200", "100", "0", "4", "8", "12", "16", "20"}));
     // 101 horizontal and 21 vertical fine lines, then 11 and 6 major ones.
     EXPECT_EQ(b.dc.count(Kind::line_to), 101 + 21 + 11 + 6);
 }
@@ -159,7 +166,7 @@ TEST(DrawBoard, FullAndPartialModes) {
     KeyOutcome o = b.key(VK_UP);  // the first Up also takes the overlay away: full mode
     EXPECT_EQ(o.redraw, Redraw::board_full);
     EXPECT_EQ(b.dc.ops()[0].kind, Kind::rectangle);
-    EXPECT_EQ(b.dc.ops()[0].rect, b.board.layout.text_panel);  // erased first
+    EXPECT_EQ(b.dc.ops()[0].rect, b.board.layout.text_panel);        // erased first
     EXPECT_EQ(b.ellipses_with(palette::colour_brush[0].colour), 2);  // corner and first box
 
     o = b.key(VK_UP);
@@ -197,17 +204,21 @@ TEST(DrawBoard, TableCellsAndGameOverPrompt) {
     ASSERT_EQ(b.board.game.game_over, 1);
     const auto& l = b.board.layout;
     for (int r = 3; r < 5; ++r) {  // Box Wt. of Total and Remain: framed, empty
-        const auto framed = std::count_if(b.dc.ops().begin(), b.dc.ops().end(), [&](const auto& op) {
-            return op.kind == Kind::rectangle && op.rect == l.table_cell[r][1] && op.pen == palette::table_pen;
-        });
+        const auto framed =
+            std::count_if(b.dc.ops().begin(), b.dc.ops().end(), [&](const auto& op) {
+                return op.kind == Kind::rectangle && op.rect == l.table_cell[r][1] &&
+                       op.pen == palette::table_pen;
+            });
         EXPECT_EQ(framed, 1);
-        for (const auto& op : b.dc.ops()) EXPECT_FALSE(op.kind == Kind::text && op.rect == l.table_cell[r][1]);
+        for (const auto& op : b.dc.ops())
+            EXPECT_FALSE(op.kind == Kind::text && op.rect == l.table_cell[r][1]);
     }
     bool prompt = false, score = false;
     for (const auto& op : b.dc.ops()) {
         if (op.kind != Kind::text) continue;
         if (op.text == kGameOverPrompt) prompt = op.text_colour == palette::blue_text;
-        if (op.rect == l.score_box) score = op.text == "100" && op.text_colour == palette::score_text;
+        if (op.rect == l.score_box)
+            score = op.text == "100" && op.text_colour == palette::score_text;
     }
     EXPECT_TRUE(prompt);
     EXPECT_TRUE(score);

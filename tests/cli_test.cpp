@@ -21,9 +21,11 @@ struct Finished {
     QString out, err;
 };
 
-Finished run(const QStringList& args, QProcessEnvironment env = QProcessEnvironment::systemEnvironment()) {
+Finished run(const QStringList& args,
+             QProcessEnvironment env = QProcessEnvironment::systemEnvironment()) {
     // Offscreen unless the caller took the display away on purpose.
-    if (env.contains("DISPLAY") && !env.contains("QT_QPA_PLATFORM")) env.insert("QT_QPA_PLATFORM", "offscreen");
+    if (env.contains("DISPLAY") && !env.contains("QT_QPA_PLATFORM"))
+        env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("ZARVOK_REPORT_FIRST_PAINT", "exit");  // a started game ends after its first paint
     QProcess p;
     p.setProcessEnvironment(env);
@@ -49,9 +51,10 @@ TEST(CommandLine, HelpVersionAndBadOptions) {
     r = run({"--version"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "zarvok 1.0.0.1\n");
-    for (const QStringList& bad : {QStringList{"--problem", "28"}, QStringList{"--problem", "-1"},
-                                   QStringList{"--problem", "seven"}, QStringList{"--problem"},
-                                   QStringList{"--bogus"}, QStringList{"a", "b"}, QStringList{"-p"}}) {
+    for (const QStringList& bad :
+         {QStringList{"--problem", "28"}, QStringList{"--problem", "-1"},
+          QStringList{"--problem", "seven"}, QStringList{"--problem"}, QStringList{"--bogus"},
+          QStringList{"a", "b"}, QStringList{"-p"}}) {
         r = run(bad);
         EXPECT_EQ(r.status, 2) << bad.join(' ').toStdString();
         EXPECT_FALSE(r.crashed);
@@ -66,7 +69,8 @@ TEST(CommandLine, GoodStartsPaintAndEndCleanly) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("keep me");
     f.close();
-    for (const QStringList& args : {QStringList{}, QStringList{"--problem", "0"}, QStringList{"--problem", "27", file}}) {
+    for (const QStringList& args :
+         {QStringList{}, QStringList{"--problem", "0"}, QStringList{"--problem", "27", file}}) {
         const Finished r = run(args);
         EXPECT_EQ(r.status, 0) << args.join(' ').toStdString() << r.err.toStdString();
         EXPECT_TRUE(r.err.contains("first paint done")) << r.err.toStdString();
@@ -109,7 +113,8 @@ TEST(CommandLine, FilesThatCannotBeOpenedEndWithAMessage) {
     const QString long_name = dir.filePath(QString(300, 'x'));
     const QString deep = dir.path() + QString("/d").repeated(3000);
 
-    QStringList hostile = {dir.filePath("missing"), dir.path(), fifo, "/dev/zero", long_name, deep, ""};
+    QStringList hostile = {
+        dir.filePath("missing"), dir.path(), fifo, "/dev/zero", long_name, deep, ""};
     if (::geteuid() != 0) hostile << locked;  // root reads anything
     for (const QString& name : hostile) {
         for (const QStringList& args : {QStringList{name}, QStringList{"--print", name}}) {
@@ -202,7 +207,8 @@ TEST(SoundCues, ClipsHaveTheirFormats) {
         EXPECT_EQ(soxi("-b"), QString::number(e.bits));
         EXPECT_EQ(soxi("-r"), "22050");
         EXPECT_EQ(soxi("-s"), QString::number(e.frames));
-        EXPECT_EQ(soxi("-e").toStdString(), e.bits == 8 ? "Unsigned Integer PCM" : "Signed Integer PCM");
+        EXPECT_EQ(soxi("-e").toStdString(),
+                  e.bits == 8 ? "Unsigned Integer PCM" : "Signed Integer PCM");
     }
     WaveClip junk;
     EXPECT_FALSE(parse_wave(QByteArray("RIFF\x10\0\0\0WAVEfmt ", 16), junk));

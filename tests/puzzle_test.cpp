@@ -21,7 +21,8 @@ std::vector<Solution> brute_force_solutions(const Problem& p) {
         for (int g = 1; b + g <= p.box_total; ++g) {
             const int r = p.box_total - b - g;
             if (r < 1) continue;
-            const int pounds = 10 * (b * p.weight_tens[0] + g * p.weight_tens[1] + r * p.weight_tens[2]);
+            const int pounds =
+                10 * (b * p.weight_tens[0] + g * p.weight_tens[1] + r * p.weight_tens[2]);
             if (pounds == 1000) found.emplace_back(b, g, r);
         }
     return found;
@@ -49,7 +50,8 @@ TEST(ProblemTable, KnownSolutionSets) {
     EXPECT_EQ(brute_force_solutions(problem_table(8)),
               (std::vector<Solution>{{6, 13, 1}, {8, 10, 2}, {10, 7, 3}, {12, 4, 4}, {14, 1, 5}}));
     const auto row0 = brute_force_solutions(problem_table(0));
-    for (Solution s : {Solution{10, 39, 1}, Solution{20, 28, 2}, Solution{30, 17, 3}, Solution{40, 6, 4}})
+    for (Solution s :
+         {Solution{10, 39, 1}, Solution{20, 28, 2}, Solution{30, 17, 3}, Solution{40, 6, 4}})
         EXPECT_NE(std::find(row0.begin(), row0.end(), s), row0.end());
 }
 
@@ -304,7 +306,8 @@ std::vector<int32_t> solving_keys(const GameState& s) {
 
 TEST(KeyRules, LongRandomKeyStreamsKeepEveryInvariant) {
     std::mt19937 random(12345);
-    const int32_t keys[] = {VK_TAB, VK_UP, VK_UP, VK_UP, VK_DOWN, VK_SPACE, VK_F1, VK_HOME, 'A', 0x25, 0x1B};
+    const int32_t keys[] = {VK_TAB, VK_UP,   VK_UP, VK_UP, VK_DOWN, VK_SPACE,
+                            VK_F1,  VK_HOME, 'A',   0x25,  0x1B};
     std::uniform_int_distribution<int> pick(0, std::size(keys) - 1);
     int wins = 0;
     for (int row = 0; row < kProblemCount; ++row) {

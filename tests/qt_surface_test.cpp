@@ -1,11 +1,11 @@
 // The Qt surface keeps the pixel conventions the board relies on.
+#include "app/qt_surface.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QPainter>
 #include <QtGlobal>
-
-#include "app/qt_surface.h"
 
 namespace zarvo {
 namespace {
@@ -86,9 +86,10 @@ TEST(QtSurface, TextCellHeightIsTheAskedHeight) {
 
 TEST(QtSurface, OddHeightsNeitherWarnNorFail) {
     static int warnings = 0;
-    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString&) {
-        if (type != QtDebugMsg) ++warnings;
-    });
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString&) {
+            if (type != QtDebugMsg) ++warnings;
+        });
     Canvas c;
     for (int h : {0, -12, -1, 1}) {
         c.dc->SelectObject(CreateFont(h, 0, Face::arial));
@@ -104,13 +105,14 @@ TEST(QtSurface, WrappedTextIsClippedToItsRectangle) {
     Canvas c;
     c.dc->SelectObject(CreateFont(12, 0, Face::arial));
     c.dc->SetTextColor(0);
-    c.dc->DrawText("word word word word word word word word word word word word", Rect{5, 5, 40, 30},
-                   DT_WORDBREAK);
+    c.dc->DrawText("word word word word word word word word word word word word",
+                   Rect{5, 5, 40, 30}, DT_WORDBREAK);
     bool inside = false;
     for (int y = 0; y < 60; ++y)
         for (int x = 0; x < 60; ++x) {
             const bool inked = c.at(x, y) != kWhite;
-            if (inked && (x < 5 || x >= 40 || y < 5 || y >= 30)) FAIL() << "ink outside at " << x << "," << y;
+            if (inked && (x < 5 || x >= 40 || y < 5 || y >= 30))
+                FAIL() << "ink outside at " << x << "," << y;
             inside = inside || inked;
         }
     EXPECT_TRUE(inside);

@@ -1,9 +1,10 @@
+#include "puzzle/story.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "game_fixture.h"
-#include "puzzle/story.h"
 
 namespace zarvo {
 namespace {

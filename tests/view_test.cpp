@@ -19,7 +19,9 @@
 namespace zarvo {
 namespace {
 
-QRgb rgb(COLORREF c) { return qRgb(red_of(c), green_of(c), blue_of(c)); }
+QRgb rgb(COLORREF c) {
+    return qRgb(red_of(c), green_of(c), blue_of(c));
+}
 
 // A view on its own, painted once at a fixed client size.
 struct ViewAt {
@@ -57,7 +59,8 @@ TEST(BoardOnScreen, GridColoursAndOverlayPlacement) {
     for (int y = 0; y < 600; ++y)
         for (int x = 0; x < 800; ++x) {
             if (v.at(x, y) != qRgb(0, 0, 0)) continue;
-            const bool inside = x >= l.text_panel.left && x < l.text_panel.right && y >= l.text_panel.top;
+            const bool inside =
+                x >= l.text_panel.left && x < l.text_panel.right && y >= l.text_panel.top;
             (inside ? black_inside : black_outside) += 1;
             if (!inside && y > l.text_panel.top) ADD_FAILURE() << "black at " << x << "," << y;
         }
@@ -66,7 +69,8 @@ TEST(BoardOnScreen, GridColoursAndOverlayPlacement) {
     v.keys({VK_SPACE});
     int black_after = 0;
     for (int y = l.text_panel.top; y < 600; ++y)
-        for (int x = l.text_panel.left; x < l.text_panel.right; ++x) black_after += v.at(x, y) == qRgb(0, 0, 0);
+        for (int x = l.text_panel.left; x < l.text_panel.right; ++x)
+            black_after += v.at(x, y) == qRgb(0, 0, 0);
     EXPECT_LT(black_after, black_inside / 10);
 }
 
@@ -85,7 +89,8 @@ TEST(BoardOnScreen, ColourDiscSegmentsAndDots) {
     EXPECT_EQ(v.at(s.seg_end_x[0], s.seg_end_y[0]), qRgb(0, 0, 255));
     EXPECT_EQ(v.at(s.seg_start_x[0], s.seg_start_y[0]), qRgb(0, 0, 255));
     const int mid_x = (s.seg_start_x[0] + s.seg_end_x[0]) / 2;
-    EXPECT_EQ(v.at(mid_x + 1, s.seg_start_y[0] - (mid_x + 1 - s.seg_start_x[0]) * s.seg_rise[0] / s.box_run),
+    EXPECT_EQ(v.at(mid_x + 1,
+                   s.seg_start_y[0] - (mid_x + 1 - s.seg_start_x[0]) * s.seg_rise[0] / s.box_run),
               qRgb(0, 0, 255));
 }
 
@@ -110,7 +115,8 @@ TEST(BoardOnScreen, HomeAfterAWinRepaintsANewProblem) {
     // The score box holds magenta digits.
     bool magenta = false;
     for (int y = l.score_box.top; y < l.score_box.bottom; ++y)
-        for (int x = l.score_box.left; x < l.score_box.right; ++x) magenta = magenta || v.at(x, y) == qRgb(255, 0, 255);
+        for (int x = l.score_box.left; x < l.score_box.right; ++x)
+            magenta = magenta || v.at(x, y) == qRgb(255, 0, 255);
     EXPECT_TRUE(magenta);
     v.keys({VK_HOME});
     const GameState& s = v.view.board().game;
@@ -149,7 +155,8 @@ TEST(Frame, MenuEntriesInOrder) {
     Frame f;
     const auto texts = [](QMenu* menu) {
         QStringList out;
-        for (QAction* a : menu->actions()) out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        for (QAction* a : menu->actions())
+            out << (a->isSeparator() ? QStringLiteral("-") : a->text());
         return out;
     };
     EXPECT_EQ(texts(f.frame.file_menu()), (QStringList{"-", "&Print...", "-", "E&xit"}));
@@ -233,18 +240,23 @@ TEST(Printing, ResultsPageThroughThePrintPath) {
     ASSERT_TRUE(v.view.OnPrint(printer));
     EXPECT_EQ(pdf_pages(path), 1);
     const QString text = pdf_text(path);
-    const QStringList expected = {
-        "Zarvo, a puzzle from the Zarvo team -- ", " -- Version Z611",
-        "Your score was: 100 -- Your solution was:", "17 boxes weighing 30 pounds each.",
-        "1 box weighing 110 pounds.", "2 boxes weighing 190 pounds each.",
-        "A truck carrying 20 boxes", "This is the demo version of Zarvo.", "issue tracker."};
+    const QStringList expected = {"Zarvo, a puzzle from the Zarvo team -- ",
+                                  " -- Version Z611",
+                                  "Your score was: 100 -- Your solution was:",
+                                  "17 boxes weighing 30 pounds each.",
+                                  "1 box weighing 110 pounds.",
+                                  "2 boxes weighing 190 pounds each.",
+                                  "A truck carrying 20 boxes",
+                                  "This is the demo version of Zarvo.",
+                                  "issue tracker."};
     qsizetype at = 0;
     for (const QString& piece : expected) {
         const qsizetype found = text.indexOf(piece, at);
         EXPECT_GE(found, 0) << piece.toStdString() << "\n" << text.toStdString();
         if (found >= 0) at = found;
     }
-    EXPECT_TRUE(text.contains(QRegularExpression(R"(-- \d{1,2}/\d{1,2}/\d\d \d{1,2}:\d\d:\d\d --)")));
+    EXPECT_TRUE(
+        text.contains(QRegularExpression(R"(-- \d{1,2}/\d{1,2}/\d\d \d{1,2}:\d\d:\d\d --)")));
     // Printing changes nothing in the game.
     EXPECT_EQ(std::memcmp(&before, &v.view.board().game, sizeof before), 0);
 

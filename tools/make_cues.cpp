@@ -21,7 +21,9 @@ void put32(std::vector<uint8_t>& out, uint32_t v) {
     put16(out, v & 0xFFFF);
     put16(out, v >> 16);
 }
-void put_tag(std::vector<uint8_t>& out, const char* tag) { out.insert(out.end(), tag, tag + 4); }
+void put_tag(std::vector<uint8_t>& out, const char* tag) {
+    out.insert(out.end(), tag, tag + 4);
+}
 
 bool write_wave(const std::string& path, int channels, int bits, const std::vector<uint8_t>& data) {
     std::vector<uint8_t> out;
@@ -59,7 +61,8 @@ std::vector<uint8_t> click() {
     for (int i = 0; i < 219; ++i) {
         const double t = static_cast<double>(i) / kRate;
         const double env = std::exp(-t * 450.0);
-        const double v = env * (0.7 * std::sin(2 * kPi * 1800 * t) + 0.3 * std::sin(2 * kPi * 3600 * t));
+        const double v =
+            env * (0.7 * std::sin(2 * kPi * 1800 * t) + 0.3 * std::sin(2 * kPi * 3600 * t));
         data.push_back(static_cast<uint8_t>(std::lround(128 + 110 * v)));
     }
     return data;
@@ -94,7 +97,8 @@ std::vector<uint8_t> chime() {
             const double u = t - starts[k];
             if (u < 0) continue;
             const double env = std::fmin(1.0, u * 400) * std::exp(-u * 5.5);
-            const double tone = std::sin(2 * kPi * freqs[k] * u) + 0.25 * std::sin(4 * kPi * freqs[k] * u);
+            const double tone =
+                std::sin(2 * kPi * freqs[k] * u) + 0.25 * std::sin(4 * kPi * freqs[k] * u);
             left += env * tone * (1.0 - 0.15 * k);
             right += env * tone * (0.7 + 0.15 * k);
         }

@@ -1,0 +1,461 @@
+#!/usr/bin/env python3
+"""The real zarvok program under a real X server (Xvfb), bare or with openbox, driven with
+real key events from xdotool and checked by window titles, screenshots and printed PDFs.
+
+usage: e2e.py ZARVOK_BINARY {bare|openbox} [SCENARIO ...]
+On a failure the screenshot is kept and its path printed.
+"""
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+BINARY = os.path.abspath(sys.argv[1])
+MODE = sys.argv[2]
+ONLY = sys.argv[3:]
+KEEP = os.environ.get("ZARVO_E2E_KEEP", os.path.join(tempfile.gettempdir(), "zarvo-e2e"))
+os.makedirs(KEEP, exist_ok=True)
+
+WHITE, BLACK = (255, 255, 255), (0, 0, 0)
+BLUE, GREEN, RED, MAGENTA = (0, 0, 255), (0, 255, 0), (255, 0, 0), (255, 0, 255)
+
+
+class Failure(Exception):
+    pass
+
+
+# ---------------------------------------------------------------- the design's geometry
+def units(w, h):
+    table = [(lambda: w <= 800 and h > 540, 10, 10), (lambda: w <= 1024 and h > 700, 12, 12),
+             (lambda: w <= 1152 and h > 800, 12, 12), (lambda: w <= 1280 and h > 900, 14, 14),
+             (lambda: w <= 1280 and h > 710, 12, 13), (lambda: w <= 1280 and h > 670, 12, 10),
+             (lambda: w <= 1360 and h > 700, 12, 12), (lambda: 1361 <= w <= 1600 and h > 1150, 16, 16),
+             (lambda: 1361 <= w <= 1600 and h > 850, 14, 14), (lambda: w > 1600, 16, 14)]
+    for cond, g, t in table:
+        if cond():
+            return g, t
+    return 10, 10
+
+
+def layout(w, h):
+    g, t = units(w, h)
+    cy = h // 2
+    m = (2 * g + 13 * g) // 2
+    table_top = 12 * t + 20 if g == 10 else 12 * t + 4 * g
+    last = table_top + 18 * g - 5
+    gap = 20 if g == 10 else 3 * g
+    return {
+        "g": g, "t": t,
+        "grid": (29 * g, cy - 25 * g, 79 * g, cy + 25 * g),
+        "moves_box": (2 * g, 4 * t, 7 * g, 6 * t),
+        "score_box": (8 * g, 4 * t, 13 * g, 6 * t),
+        "circle": (m - 2 * g, 8 * t, m + 2 * g, 12 * t),
+        "prompt_box": (2 * g, last + 5 * g, 26 * g - 2, last + 19 * g),
+        "text_panel": (2 * g, last + gap, w - 2 * g, h),
+    }
+
+
+# ---------------------------------------------------------------- X servers and the program
+class XServer:
+    def __init__(self, width, height, wm):
+        self.width, self.height = width, height
+        self.procs = []
+        # Xvfb picks a free display number itself and tells it on a pipe once it is ready.
+        read_end, write_end = os.pipe()
+        self.procs.append(subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x24",
+             "-nolisten", "tcp"], pass_fds=(write_end,),
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        os.close(write_end)
+        with os.fdopen(read_end) as answer:
+            number = answer.readline().strip()
+        if not number.isdigit():
+            raise Failure("Xvfb did not start")
+        self.display = f":{number}"
+        self.env = dict(os.environ, DISPLAY=self.display)
+        self.env.pop("QT_QPA_PLATFORM", None)
+        self.env.pop("WAYLAND_DISPLAY", None)
+        if wm:
+            self.procs.append(subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
+                                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+            deadline = time.time() + 10
+            while "_NET_SUPPORTING_WM_CHECK" not in self.x(["xprop", "-root"]):
+                if time.time() > deadline:
+                    raise Failure("openbox did not start")
+                time.sleep(0.1)
+
+    def x(self, args, check=False):
+        r = subprocess.run(args, env=self.env, capture_output=True, text=True, timeout=30)
+        if check and r.returncode != 0:
+            raise Failure(f"{' '.join(args)} failed: {r.stderr}")
+        return r.stdout
+
+    def close(self):
+        for p in reversed(self.procs):
+            p.terminate()
+            try:
+                p.wait(5)
+            except subprocess.TimeoutExpired:
+                p.kill()
+
+
+class Screenshot:
+    def __init__(self, path):
+        self.path = path
+        with open(path, "rb") as f:
+            data = f.read()
+        fields = re.match(rb"P6\s+(\d+)\s+(\d+)\s+(\d+)\s", data)
+        self.w, self.h = int(fields.group(1)), int(fields.group(2))
+        self.pixels = data[fields.end():]
+
+    def at(self, x, y):
+        i = 3 * (y * self.w + x)
+        return tuple(self.pixels[i:i + 3])
+
+    def count(self, rect, colour, ox=0, oy=0):
+        l, t, r, b = rect
+        n = 0
+        for y in range(max(t + oy, 0), min(b + oy, self.h)):
+            row = 3 * y * self.w
+            for x in range(max(l + ox, 0), min(r + ox, self.w)):
+                if tuple(self.pixels[row + 3 * x:row + 3 * x + 3]) == colour:
+                    n += 1
+        return n
+
+    def crop(self, rect, ox, oy):
+        l, t, r, b = rect
+        return b"".join(self.pixels[3 * ((y + oy) * self.w + l + ox):3 * ((y + oy) * self.w + r + ox)]
+                        for y in range(t, b))
+
+
+class Game:
+    def __init__(self, server, args=(), home=None):
+        self.server = server
+        self.home = home or tempfile.mkdtemp(prefix="zarvo-home-")
+        env = dict(server.env, HOME=self.home, ZARVOK_REPORT_FIRST_PAINT="1",
+                   XDG_RUNTIME_DIR=self.home)
+        self.errfile = open(os.path.join(self.home, "stderr.txt"), "w+")
+        self.proc = subprocess.Popen([BINARY, *args], env=env, stdout=subprocess.DEVNULL,
+                                     stderr=self.errfile)
+        self.shots = 0
+        deadline = time.time() + 20
+        while True:
+            self.errfile.seek(0)
+            m = re.search(r"view at (-?\d+),(-?\d+) size (\d+)x(\d+)", self.errfile.read())
+            if m:
+                break
+            if self.proc.poll() is not None:
+                return  # ended before painting (the caller checks)
+            if time.time() > deadline:
+                raise Failure("no first paint within 20 s")
+            time.sleep(0.05)
+        self.ox, self.oy, self.w, self.h = map(int, m.groups())
+        self.window = self.find_window(r"Version Z611")
+        self.lay = layout(self.w, self.h)
+
+    def find_window(self, pattern, timeout=10):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            ids = self.server.x(["xdotool", "search", "--all", "--pid", str(self.proc.pid), "--name", pattern]).split()
+            if not ids:
+                ids = self.server.x(["xdotool", "search", "--name", pattern]).split()
+            if ids:
+                return ids[0]
+            time.sleep(0.1)
+        return None
+
+    def title(self):
+        return self.server.x(["xdotool", "getwindowname", self.window]).strip()
+
+    def keys(self, *keys, delay=20):
+        self.server.x(["xdotool", "key", "--delay", str(delay), *keys], check=True)
+        time.sleep(0.25)
+
+    def shot(self, name=None):
+        self.shots += 1
+        path = os.path.join(self.home, f"shot{self.shots}.ppm")
+        self.server.x(["import", "-window", "root", "-depth", "8", path], check=True)
+        s = Screenshot(path)
+        s.name = name or f"shot{self.shots}"
+        return s
+
+    def client_crop(self, shot):
+        return shot.crop((0, 0, self.w, self.h), self.ox, self.oy)
+
+    def wait_end(self, timeout=10):
+        try:
+            return self.proc.wait(timeout)
+        except subprocess.TimeoutExpired:
+            return None
+
+    def close(self):
+        if self.proc.poll() is None:
+            self.proc.kill()
+            self.proc.wait()
+        self.errfile.close()
+
+
+def keep(shot, label):
+    dest = os.path.join(KEEP, f"{MODE}-{label}.png")
+    subprocess.run(["convert", shot.path, dest], check=False)
+    return dest
+
+
+def check(cond, message, shot=None):
+    if not cond:
+        if shot is not None:
+            message += f" (screenshot kept: {keep(shot, re.sub('[^a-z0-9]+', '-', message.lower())[:40])})"
+        raise Failure(message)
+
+
+def centre(rect):
+    return ((rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2)
+
+
+SOLVE_21 = ["Up"] * 17 + ["Tab", "Up", "Tab", "Up", "Up"]
+
+
+# ---------------------------------------------------------------- scenarios
+def scenario_startup(server):
+    g = Game(server, ["--problem", "21"])
+    try:
+        check(g.proc.poll() is None, "the program ended at start-up")
+        s = g.shot()
+        if MODE == "bare":
+            check((g.ox, g.w) == (0, server.width), f"view at {g.ox} width {g.w}: not the screen's width")
+            check(g.oy + g.h == server.height, f"view ends at {g.oy + g.h}, not the screen's bottom")
+        else:
+            check(g.w == server.width, f"view width {g.w}, not maximized to {server.width}")
+            check(g.oy + g.h == server.height, f"view ends at {g.oy + g.h}, not the screen's bottom")
+        check(re.fullmatch(r".* -- \d{1,2}/\d{1,2}/\d\d \d{1,2}:\d\d:\d\d -- Version Z611", g.title()),
+              f"title banner {g.title()!r}")
+        cx, cy = centre(g.lay["circle"])
+        check(s.at(cx + g.ox, cy + g.oy) == BLUE, "the colour disc is not blue", s)
+        check(s.count(g.lay["text_panel"], BLACK, g.ox, g.oy) > 2000, "no story overlay in the lower panel", s)
+        check(s.count(g.lay["prompt_box"], RED, g.ox, g.oy) == 0, "the start prompt shows under the overlay", s)
+        return g.client_crop(s)
+    finally:
+        g.close()
+
+
+def scenario_keys(server):
+    g = Game(server, ["--problem", "21"])
+    try:
+        lay, ox, oy = g.lay, g.ox, g.oy
+        start = g.shot()
+        moves0 = start.crop(lay["moves_box"], ox, oy)
+        g.keys("space")
+        s = g.shot()
+        check(s.count(lay["text_panel"], BLACK, ox, oy) < 300, "Space left the overlay up", s)
+        check(s.count(lay["prompt_box"], RED, ox, oy) > 50, "the red start prompt is not back", s)
+        cx, cy = centre(lay["circle"])
+        for colour, name in ((GREEN, "green"), (RED, "red"), (BLUE, "blue")):
+            g.keys("Tab")
+            s = g.shot()
+            check(s.at(cx + ox, cy + oy) == colour, f"Tab did not turn the disc {name}", s)
+        before = g.client_crop(s)
+        g.keys("Down")
+        s = g.shot()
+        check(g.client_crop(s) == before, "a refused Down changed the screen", s)
+        g.keys("Home")
+        s = g.shot()
+        check(g.client_crop(s) == before, "Home while playing changed the screen", s)
+        g.keys("Up")
+        s = g.shot()
+        gx, gy = lay["grid"][0], lay["grid"][3]
+        check(s.at(gx + ox, gy + oy) == BLUE, "no blue dot at the corner after an Up", s)
+        check(s.crop(lay["moves_box"], ox, oy) != moves0, "the move count did not change", s)
+    finally:
+        g.close()
+
+
+def scenario_solve_print_home(server):
+    g = Game(server, ["--problem", "21"])
+    try:
+        lay, ox, oy = g.lay, g.ox, g.oy
+        s0 = g.shot()
+        moves0, score0 = s0.crop(lay["moves_box"], ox, oy), s0.crop(lay["score_box"], ox, oy)
+        g.keys("ctrl+p")
+        check(g.find_window("^Print$", timeout=1.5) is None, "Ctrl+P opened a dialog before the win")
+        g.keys(*SOLVE_21)
+        s = g.shot()
+        check(s.count(lay["prompt_box"], BLUE, ox, oy) > 50, "no blue game-over prompt", s)
+        check(s.count(lay["score_box"], MAGENTA, ox, oy) > 20, "no score in the score box", s)
+        gx, gy = lay["grid"][2], lay["grid"][1]
+        check(s.at(gx + ox, gy + oy) == RED, "the line does not end at the upper right corner", s)
+        score100 = s.crop(lay["score_box"], ox, oy)
+        g.keys("Up", "Tab", "F1", "space")  # all ignored once the game is over
+        check(g.client_crop(g.shot()) == g.client_crop(s), "keys after the win changed the screen")
+
+        g.keys("ctrl+p")
+        dialog = g.find_window("^Print$", timeout=10)
+        check(dialog is not None, "Ctrl+P after the win opened no print dialog", g.shot())
+        g.server.x(["xdotool", "windowactivate", "--sync", dialog])
+        g.keys("Return")
+        pdf = os.path.join(g.home, "Zarvok results.pdf")
+        deadline = time.time() + 15
+        while not os.path.exists(pdf) and time.time() < deadline:
+            time.sleep(0.2)
+        time.sleep(0.5)
+        check(os.path.exists(pdf), "accepting the print dialog wrote no PDF", g.shot())
+        info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True).stdout
+        check(re.search(r"Pages:\s+1\n", info), f"the PDF is not one page: {info}")
+        text = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True, text=True).stdout
+        for piece in ("-- Version Z611", "Your score was: 100 -- Your solution was:",
+                      "17 boxes weighing 30 pounds each.", "1 box weighing 110 pounds.",
+                      "2 boxes weighing 190 pounds each.", "A truck carrying 20 boxes", "demo version"):
+            check(piece in text, f"the printed page lacks {piece!r}")
+        shutil.copy(pdf, os.path.join(KEEP, f"{MODE}-results.pdf"))
+
+        g.keys("Home")
+        s = g.shot()
+        check(s.count(lay["text_panel"], BLACK, ox, oy) > 2000, "Home showed no story overlay", s)
+        check(s.crop(lay["moves_box"], ox, oy) == moves0, "Home did not bring 0 moves back", s)
+        check(s.crop(lay["score_box"], ox, oy) == score0, "Home did not bring score 0 back", s)
+        g.keys("ctrl+p")
+        check(g.find_window("^Print$", timeout=1.5) is None, "Ctrl+P opened a dialog after Home")
+        return score100
+    finally:
+        g.close()
+
+
+def scenario_longer_solution(server, score100):
+    g = Game(server, ["--problem", "21"])
+    try:
+        lay, ox, oy = g.lay, g.ox, g.oy
+        g.keys(*(["Up"] * 18 + ["Down"] + SOLVE_21[17:]))  # one Down: 22 moves, 91
+        s = g.shot()
+        check(s.count(lay["prompt_box"], BLUE, ox, oy) > 50, "the longer solution did not end the game", s)
+        check(s.count(lay["score_box"], MAGENTA, ox, oy) > 20, "no score after the longer solution", s)
+        check(s.crop(lay["score_box"], ox, oy) != score100, "a 22-move solution shows the same score as 20", s)
+    finally:
+        g.close()
+
+
+def scenario_about(server):
+    g = Game(server, ["--problem", "4"])
+    try:
+        g.keys("alt+h")
+        g.keys("Return")
+        about = g.find_window("^About Zarvok$", timeout=5)
+        check(about is not None, "Help, About by keyboard opened no About box", g.shot())
+        g.server.x(["xdotool", "windowactivate", "--sync", about])
+        g.keys("Escape")
+        time.sleep(0.3)
+        ids = g.server.x(["xdotool", "search", "--all", "--onlyvisible", "--name", "^About Zarvok$"]).split()
+        check(not ids, "Escape did not close the About box", g.shot())
+        check(g.proc.poll() is None, "the program ended with the About box")
+    finally:
+        g.close()
+
+
+def scenario_exits(server):
+    # Alt+F4 and File, Exit end the program with status 0.
+    for how in (["alt+F4"], ["alt+f", "Up", "Return"]):
+        g = Game(server, ["--problem", "4"])
+        try:
+            g.server.x(["xdotool", "windowactivate", "--sync", g.window])
+            g.keys(*how, delay=150)
+            status = g.wait_end()
+            check(status == 0, f"{' '.join(how)} ended with {status}")
+        finally:
+            g.close()
+    if MODE == "bare":  # a real change of the window's size after the first paint
+        g = Game(server, ["--problem", "4"])
+        try:
+            g.server.x(["xdotool", "windowsize", g.window, "700", "600"])
+            g.server.x(["xdotool", "key", "Tab"])
+            status = g.wait_end()
+            check(status == 0, f"a changed size ended the program with {status}")
+        finally:
+            g.close()
+
+
+def scenario_unmaximize(server):
+    # A window manager's un-maximize (a double-click on the title) passes: the game goes on.
+    g = Game(server, ["--problem", "4"])
+    try:
+        g.keys("Up", "Up")
+        before = g.shot()
+        moves = before.crop(g.lay["moves_box"], g.ox, g.oy)
+        g.server.x(["xdotool", "mousemove", str(server.width // 2), str(max(g.oy // 2, 1)),
+                    "click", "--repeat", "2", "--delay", "80", "1"])
+        time.sleep(1.0)
+        check(g.proc.poll() is None, f"un-maximizing ended the program ({g.proc.poll()})")
+        geometry = g.server.x(["xwininfo", "-id", g.window])
+        width = int(re.search(r"Width: (\d+)", geometry).group(1))
+        check(width == server.width, f"the window stayed un-maximized at width {width}", g.shot())
+        after = g.shot()
+        check(after.crop(g.lay["moves_box"], g.ox, g.oy) == moves, "the move count changed", after)
+        g.keys("Up")
+        check(g.proc.poll() is None, "the game ended after the window came back")
+    finally:
+        g.close()
+
+
+def scenario_too_small():
+    server = XServer(640, 480, MODE == "openbox")
+    try:
+        g = Game(server, ["--problem", "4"])
+        try:
+            s = g.shot()
+            check(s.at(g.ox + 3, g.oy + 3) == RED, "the too-small screen is not red", s)
+            check(s.count((0, 0, g.w, g.h), BLUE, g.ox, g.oy) > 500, "no blue message text", s)
+            before = g.client_crop(s)
+            g.keys("Up", "Tab", "F1", "Home", "space")
+            check(g.client_crop(g.shot()) == before, "keys changed the too-small screen")
+            g.server.x(["xdotool", "windowactivate", "--sync", g.window])
+            g.keys("alt+F4", delay=150)
+            status = g.wait_end()
+            check(status == 0, f"Alt+F4 on the too-small screen ended with {status}")
+        finally:
+            g.close()
+    finally:
+        server.close()
+
+
+def main():
+    server = XServer(1024, 768, MODE == "openbox")
+    results = []
+    try:
+        steps = [
+            ("startup", lambda: scenario_startup(server)),
+            ("keys", lambda: scenario_keys(server)),
+            ("solve_print_home", lambda: scenario_solve_print_home(server)),
+            ("about", lambda: scenario_about(server)),
+            ("exits", lambda: scenario_exits(server)),
+            ("unmaximize", lambda: scenario_unmaximize(server)),
+            ("too_small", scenario_too_small),
+        ]
+        score100 = None
+        for name, step in steps:
+            if ONLY and name not in ONLY:
+                continue
+            if name == "unmaximize" and MODE != "openbox":
+                continue
+            t0 = time.time()
+            try:
+                value = step()
+                if name == "solve_print_home":
+                    score100 = value
+                    scenario_longer_solution(server, score100)
+                results.append((name, "passed", time.time() - t0, ""))
+            except Failure as e:
+                results.append((name, "failed", time.time() - t0, str(e)))
+    finally:
+        server.close()
+    failed = 0
+    for name, verdict, secs, why in results:
+        print(f"[{MODE}] {name}: {verdict} ({secs:.1f} s){' - ' + why if why else ''}")
+        failed += verdict == "failed"
+    print(f"{len(results) - failed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
+    sys.exit(main())
