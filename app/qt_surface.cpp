@@ -3,11 +3,14 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPolygon>
+#include <QStaticText>
 #include <cmath>
 #include <cstdlib>
 #include <map>
 #include <memory>
+#include <string>
 #include <tuple>
+#include <unordered_map>
 #include <vector>
 
 #include "board/text_layout.h"
@@ -18,11 +21,38 @@ QColor to_qcolor(COLORREF c) {
     return QColor(red_of(c), green_of(c), blue_of(c));
 }
 
+// One font at one size, with what has been measured and shaped in it: the board draws the
+// same labels, numbers and story lines again and again, and shaping text is the costly part.
 struct QtSurface::FontEntry {
     QFont font;
     QFontMetricsF metrics;
     int32_t cell;   // the line pitch and the height GetTextExtentPoint32 reports
     double ascent;  // baseline below the top of the cell
+    std::unordered_map<std::string, double> widths;
+    std::unordered_map<std::string, QStaticText> shaped;
+
+    static constexpr size_t kMaxRemembered = 4096;
+
+    double width(std::string_view text) {
+        auto it = widths.find(std::string(text));
+        if (it != widths.end()) return it->second;
+        if (widths.size() >= kMaxRemembered) widths.clear();
+        const double w = metrics.horizontalAdvance(
+            QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+        widths.emplace(std::string(text), w);
+        return w;
+    }
+
+    const QStaticText& glyphs(std::string_view text) {
+        auto it = shaped.find(std::string(text));
+        if (it != shaped.end()) return it->second;
+        if (shaped.size() >= kMaxRemembered) shaped.clear();
+        QStaticText run(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+        run.setTextFormat(Qt::PlainText);
+        run.setPerformanceHint(QStaticText::AggressiveCaching);
+        run.prepare(QTransform(), font);
+        return shaped.emplace(std::string(text), std::move(run)).first->second;
+    }
 };
 
 namespace {
@@ -30,7 +60,7 @@ namespace {
 constexpr int32_t kDefaultCell = 16;  // what a zero height stands for
 
 // Fonts are made once per size and device resolution and kept for the run.
-const QtSurface::FontEntry& font_entry(const Font& f, const QPaintDevice* device) {
+QtSurface::FontEntry& font_entry(const Font& f, const QPaintDevice* device) {
     using Key = std::tuple<int32_t, bool, int>;
     static std::map<Key, std::unique_ptr<QtSurface::FontEntry>> cache;
     const int dpi = device ? device->logicalDpiY() : 96;
@@ -60,8 +90,8 @@ const QtSurface::FontEntry& font_entry(const Font& f, const QPaintDevice* device
                      : static_cast<int32_t>(std::lround(metrics.ascent() + metrics.descent()));
     // Centre the glyphs' own cell within the asked cell so that rounding shares out evenly.
     const double ascent = metrics.ascent() + (cell - (metrics.ascent() + metrics.descent())) / 2.0;
-    auto entry =
-        std::make_unique<QtSurface::FontEntry>(QtSurface::FontEntry{font, metrics, cell, ascent});
+    auto entry = std::make_unique<QtSurface::FontEntry>(
+        QtSurface::FontEntry{font, metrics, cell, ascent, {}, {}});
     return *cache.emplace(key, std::move(entry)).first->second;
 }
 
@@ -147,10 +177,8 @@ void QtSurface::LineTo(int32_t x, int32_t y) {
 }
 
 void QtSurface::DrawText(std::string_view text, Rect& rect, int format) {
-    const FontEntry& f = *font_;
-    const auto measure = [&f](std::string_view s) {
-        return static_cast<int32_t>(std::lround(f.metrics.horizontalAdvance(latin1(s))));
-    };
+    FontEntry& f = *font_;
+    const auto measure = [&f](std::string_view s) { return f.width(s); };
     thread_local std::vector<PlacedLine> lines;
     const int32_t bottom = place_lines(text, rect, format, f.cell, measure, lines);
     if (format & DT_CALCRECT) {
@@ -158,15 +186,16 @@ void QtSurface::DrawText(std::string_view text, Rect& rect, int format) {
         return;
     }
     if (rect.right <= rect.left || rect.bottom <= rect.top) return;
-    p_.save();
-    p_.setClipRect(QRect(rect.left, rect.top, rect.width(), rect.height()), Qt::IntersectClip);
+    p_.setClipRect(QRect(rect.left, rect.top, rect.width(), rect.height()));
     p_.setFont(f.font);
     p_.setPen(to_qcolor(text_colour_));
+    const double top_to_ascent = f.ascent - f.metrics.ascent();
     for (const PlacedLine& line : lines) {
         if (line.y >= rect.bottom) break;
-        if (!line.text.empty()) p_.drawText(QPointF(line.x, line.y + f.ascent), latin1(line.text));
+        if (!line.text.empty())
+            p_.drawStaticText(QPointF(line.x, line.y + top_to_ascent), f.glyphs(line.text));
     }
-    p_.restore();
+    p_.setClipping(false);
 }
 
 void QtSurface::TextOut(int32_t x, int32_t y, std::string_view text) {
@@ -176,8 +205,7 @@ void QtSurface::TextOut(int32_t x, int32_t y, std::string_view text) {
 }
 
 Size QtSurface::GetTextExtentPoint32(std::string_view text) {
-    return Size{static_cast<int32_t>(std::lround(font_->metrics.horizontalAdvance(latin1(text)))),
-                font_->cell};
+    return Size{static_cast<int32_t>(std::lround(font_->width(text))), font_->cell};
 }
 
 }  // namespace zarvo

@@ -44,7 +44,7 @@ class QtSurface : public Surface {
     Pen pen_{0};
     Brush brush_{0xFFFFFF};
     COLORREF text_colour_ = 0;
-    const FontEntry* font_;
+    FontEntry* font_;
     int32_t x_ = 0, y_ = 0;
 };
 

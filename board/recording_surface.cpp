@@ -32,7 +32,7 @@ void RecordingSurface::FillRect(const Rect& rect, const Brush& brush) {
 
 void RecordingSurface::DrawText(std::string_view text, Rect& rect, int format) {
     const int32_t cw = char_width(font_);
-    const auto measure = [cw](std::string_view s) { return static_cast<int32_t>(s.size()) * cw; };
+    const auto measure = [cw](std::string_view s) { return static_cast<double>(s.size()) * cw; };
     std::vector<PlacedLine> lines;
     const int32_t bottom = place_lines(text, rect, format, font_.height, measure, lines);
     if (format & DT_CALCRECT) {

@@ -1,5 +1,7 @@
 #include "board/text_layout.h"
 
+#include <cmath>
+
 #include "board/surface.h"
 
 namespace zarvo {
@@ -11,7 +13,8 @@ std::string_view trim_trailing_blanks(std::string_view s) {
     return s;
 }
 
-// Greedy wrap of one paragraph (no "\n" inside).
+// Greedy wrap of one paragraph (no "\n" inside). Widths add up piece by piece: the line so far
+// plus the blanks and the next word, so each piece of text is measured once.
 void wrap_paragraph(std::string_view para, int32_t width, const MeasureWidth& measure,
                     std::vector<std::string_view>& lines) {
     size_t start = 0;
@@ -20,14 +23,17 @@ void wrap_paragraph(std::string_view para, int32_t width, const MeasureWidth& me
         first = false;
         // The longest run from `start` that ends at a word end and fits; at least one word.
         size_t best_end = std::string_view::npos;
+        double best_width = 0;
         size_t pos = start;
         while (pos < para.size() && para[pos] == ' ') ++pos;  // leading blanks of a paragraph
         while (true) {
             size_t word_end = pos;
             while (word_end < para.size() && para[word_end] != ' ') ++word_end;
-            const std::string_view candidate = para.substr(start, word_end - start);
-            if (best_end != std::string_view::npos && measure(candidate) > width) break;
+            const size_t from = best_end == std::string_view::npos ? start : best_end;
+            const double candidate = best_width + measure(para.substr(from, word_end - from));
+            if (best_end != std::string_view::npos && candidate > width) break;
             best_end = word_end;
+            best_width = candidate;
             if (word_end >= para.size()) break;
             pos = word_end;
             while (pos < para.size() && para[pos] == ' ') ++pos;
@@ -78,7 +84,7 @@ int32_t place_lines(std::string_view text, const Rect& rect, int format, int32_t
     for (const std::string_view line : lines) {
         int32_t x = rect.left;
         if (measure_x) {
-            const int32_t w = measure(line);
+            const auto w = static_cast<int32_t>(std::lround(measure(line)));
             if (format & DT_CENTER) {
                 x = rect.left + (rect.width() - w) / 2;
             } else {

@@ -17,7 +17,8 @@ struct PlacedLine {
     int32_t y = 0;  // top of the line's cell
 };
 
-using MeasureWidth = std::function<int32_t(std::string_view)>;
+// The advance width of a piece of text, in pixels (fractions allowed: pieces add up).
+using MeasureWidth = std::function<double(std::string_view)>;
 
 // Splits `text` into the lines DrawText would draw within `width`.
 std::vector<std::string_view> wrap_lines(std::string_view text, int32_t width, int format,
