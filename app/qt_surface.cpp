@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QPolygon>
 #include <QStaticText>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <map>
@@ -21,37 +22,47 @@ QColor to_qcolor(COLORREF c) {
     return QColor(red_of(c), green_of(c), blue_of(c));
 }
 
-// One font at one size, with what has been measured and shaped in it: the board draws the
-// same labels, numbers and story lines again and again, and shaping text is the costly part.
+// One font at one size, with the advance of every 8-bit character and the texts already shaped
+// in it: the board draws the same labels, numbers and story lines again and again, and shaping
+// text is the costly part. Without kerning a text's width is the sum of its characters'
+// advances, exactly as the toolkit measures it.
 struct QtSurface::FontEntry {
     QFont font;
     QFontMetricsF metrics;
-    int32_t cell;   // the line pitch and the height GetTextExtentPoint32 reports
-    double ascent;  // baseline below the top of the cell
-    std::unordered_map<std::string, double> widths;
+    int32_t cell;                     // the line pitch and the height GetTextExtentPoint32 reports
+    double ascent;                    // baseline below the top of the cell
+    std::array<double, 256> advance;  // below zero until first asked for
     std::unordered_map<std::string, QStaticText> shaped;
 
-    static constexpr size_t kMaxRemembered = 4096;
+    static constexpr size_t kMaxShaped = 4096;
 
     double width(std::string_view text) {
-        auto it = widths.find(std::string(text));
-        if (it != widths.end()) return it->second;
-        if (widths.size() >= kMaxRemembered) widths.clear();
-        const double w = metrics.horizontalAdvance(
-            QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
-        widths.emplace(std::string(text), w);
+        double w = 0;
+        for (const char c : text) {
+            double& a = advance[static_cast<unsigned char>(c)];
+            if (a < 0) a = metrics.horizontalAdvance(QChar(static_cast<unsigned char>(c)));
+            w += a;
+        }
         return w;
     }
 
-    const QStaticText& glyphs(std::string_view text) {
+    // The text shaped once for good, from its second drawing on; a text drawn only once (most
+    // of the first paint) is not worth keeping. Null the first time.
+    const QStaticText* glyphs(std::string_view text) {
         auto it = shaped.find(std::string(text));
-        if (it != shaped.end()) return it->second;
-        if (shaped.size() >= kMaxRemembered) shaped.clear();
-        QStaticText run(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
-        run.setTextFormat(Qt::PlainText);
-        run.setPerformanceHint(QStaticText::AggressiveCaching);
-        run.prepare(QTransform(), font);
-        return shaped.emplace(std::string(text), std::move(run)).first->second;
+        if (it == shaped.end()) {
+            if (shaped.size() >= kMaxShaped) shaped.clear();
+            shaped.emplace(std::string(text), QStaticText());
+            return nullptr;
+        }
+        QStaticText& run = it->second;
+        if (run.text().isEmpty()) {
+            run.setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+            run.setTextFormat(Qt::PlainText);
+            run.setPerformanceHint(QStaticText::AggressiveCaching);
+            run.prepare(QTransform(), font);
+        }
+        return &run;
     }
 };
 
@@ -92,6 +103,7 @@ QtSurface::FontEntry& font_entry(const Font& f, const QPaintDevice* device) {
     const double ascent = metrics.ascent() + (cell - (metrics.ascent() + metrics.descent())) / 2.0;
     auto entry = std::make_unique<QtSurface::FontEntry>(
         QtSurface::FontEntry{font, metrics, cell, ascent, {}, {}});
+    entry->advance.fill(-1);
     return *cache.emplace(key, std::move(entry)).first->second;
 }
 
@@ -192,8 +204,12 @@ void QtSurface::DrawText(std::string_view text, Rect& rect, int format) {
     const double top_to_ascent = f.ascent - f.metrics.ascent();
     for (const PlacedLine& line : lines) {
         if (line.y >= rect.bottom) break;
-        if (!line.text.empty())
-            p_.drawStaticText(QPointF(line.x, line.y + top_to_ascent), f.glyphs(line.text));
+        if (line.text.empty()) continue;
+        if (const QStaticText* run = f.glyphs(line.text)) {
+            p_.drawStaticText(QPointF(line.x, line.y + top_to_ascent), *run);
+        } else {
+            p_.drawText(QPointF(line.x, line.y + f.ascent), latin1(line.text));
+        }
     }
     p_.setClipping(false);
 }

@@ -52,7 +52,11 @@ bool parse_wave(const QByteArray& image, WaveClip& clip) {
     return false;
 }
 
-CuePlayer::CuePlayer(QObject* parent) : QObject(parent) {
+CuePlayer::CuePlayer(QObject* parent) : QObject(parent) {}
+
+void CuePlayer::load() {
+    if (loaded_) return;
+    loaded_ = true;
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     output_ok_ = !device.isNull();
     for (int i = 0; i < 3; ++i) {

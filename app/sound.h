@@ -31,6 +31,12 @@ class CuePlayer : public QObject {
     explicit CuePlayer(QObject* parent = nullptr);
     ~CuePlayer() override;
 
+    // Finds the audio output and prepares the three cues; until then cues are silent. The view
+    // does this right after its first paint, so that probing the sound system never holds up
+    // the first picture, and before any key can be handled.
+    void load();
+    bool loaded() const { return loaded_; }
+
     // Looks the cue up among the program's own resources and starts it; 101, 102 or 103.
     void play_sound(int id);
     bool has_output() const { return output_ok_; }
@@ -45,6 +51,7 @@ class CuePlayer : public QObject {
     Cue cues_[3];
     Cue* playing_ = nullptr;
     bool output_ok_ = false;
+    bool loaded_ = false;
 };
 
 }  // namespace zarvo

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -74,6 +75,7 @@ void CZarvokView::after_paint(PaintResult result) {
     }
     if (!painted_once_) {
         painted_once_ = true;
+        QTimer::singleShot(0, &sound_, &CuePlayer::load);
         emit firstPaintDone();
     }
     emit gameChanged();

@@ -1,4 +1,7 @@
 // The story over the lower part of the board, in a font fitted to fill the panel.
+#include <algorithm>
+#include <cmath>
+
 #include "board/board.h"
 #include "board/palette.h"
 
@@ -27,22 +30,37 @@ int32_t fit_overlay_font(Surface& dc, Board& b) {
         return b.overlay_font.height;
     }
 
-    // Grow from text_unit until the text reaches the panel's bottom; one step back if past it.
-    const int32_t panel_bottom = l.text_panel.bottom;
-    int32_t h = l.text_unit;
-    b.overlay_font = CreateFont(h, FW_DONTCARE, Face::arial);
-    dc.SelectObject(b.overlay_font);
-    int32_t bottom = measured_bottom(dc, b);
-    while (bottom < panel_bottom) {
-        ++h;
+    // The rule: grow from text_unit until the text's bottom is not above the panel's; keep that
+    // height if the bottom meets the panel's exactly, else one less. The text's bottom never
+    // rises as the font grows (lines only get taller and hold no more words), so the first
+    // height that reaches the panel can be found from a good guess by stepping up or down: the
+    // text's area grows with the square of the height, which the first measurement gives.
+    const Rect& panel = l.text_panel;
+    const auto bottom_at = [&](int32_t h) {
         b.overlay_font = CreateFont(h, FW_DONTCARE, Face::arial);
         dc.SelectObject(b.overlay_font);
-        bottom = measured_bottom(dc, b);
+        return measured_bottom(dc, b);
+    };
+    const int32_t first = l.text_unit;
+    int32_t h = first;
+    int32_t bottom = bottom_at(h);
+    if (bottom < panel.bottom && bottom > panel.top) {
+        const double lines = static_cast<double>(bottom - panel.top) / first;
+        const auto guess = static_cast<int32_t>(std::sqrt(panel.height() * first / lines));
+        h = std::max(first + 1, guess);
+        bottom = bottom_at(h);
+        while (bottom >= panel.bottom && h - 1 > first) {  // reached: is one less enough too?
+            const int32_t lower = bottom_at(h - 1);
+            if (lower < panel.bottom) break;
+            --h;
+            bottom = lower;
+        }
+        while (bottom < panel.bottom) bottom = bottom_at(++h);  // not yet: grow
+    } else {
+        while (bottom < panel.bottom) bottom = bottom_at(++h);  // an empty or odd panel
     }
-    if (bottom > panel_bottom) {
-        --h;
-        b.overlay_font = CreateFont(h, FW_DONTCARE, Face::arial);
-    }
+    if (bottom > panel.bottom) --h;
+    b.overlay_font = CreateFont(h, FW_DONTCARE, Face::arial);
 
     b.fitted_text = b.overlay_text;
     b.fitted_panel = l.text_panel;

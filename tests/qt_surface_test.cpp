@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QtGlobal>
 
+#include "board/board.h"
+
 namespace zarvo {
 namespace {
 
@@ -116,6 +118,48 @@ TEST(QtSurface, WrappedTextIsClippedToItsRectangle) {
             inside = inside || inked;
         }
     EXPECT_TRUE(inside);
+}
+
+}  // namespace
+}  // namespace zarvo
+
+namespace zarvo {
+namespace {
+
+// The overlay's fit, literally as the rule reads: one height at a time from text_unit.
+int32_t fit_one_by_one(Surface& dc, const Board& b) {
+    const auto bottom_at = [&](int32_t h) {
+        dc.SelectObject(CreateFont(h, 0, Face::arial));
+        Rect r = b.layout.text_panel;
+        dc.DrawText(b.overlay_text, r, DT_CALCRECT | DT_WORDBREAK);
+        return r.bottom;
+    };
+    int32_t h = b.layout.text_unit;
+    int32_t bottom = bottom_at(h);
+    while (bottom < b.layout.text_panel.bottom) bottom = bottom_at(++h);
+    return bottom > b.layout.text_panel.bottom ? h - 1 : h;
+}
+
+TEST(QtSurface, OverlayFitEqualsTheRuleForEveryStoryAndScreen) {
+    QImage image(8, 8, QImage::Format_RGB32);
+    QPainter painter(&image);
+    QtSurface dc(painter, Rect{0, 0, 8, 8});
+    for (auto [w, h] : {std::pair{780, 540}, {800, 600}, {1024, 768}, {1280, 1024}, {1920, 1080}}) {
+        for (int problem = 0; problem < kProblemCount; ++problem) {
+            Board b;
+            b.chooser.play_next(problem);
+            new_game(b.game, b.texts, b.chooser);
+            b.layout.client_rect = {0, 0, w, h};
+            const Units u = choose_units(w, h);
+            b.layout.grid_unit = u.grid_unit;
+            b.layout.text_unit = u.text_unit;
+            compute_grid(b.layout);
+            compute_panels(b.layout);
+            b.overlay_text = b.texts.story_text + kOverlayTail;
+            ASSERT_EQ(fit_overlay_font(dc, b), fit_one_by_one(dc, b))
+                << w << "x" << h << " problem " << problem;
+        }
+    }
 }
 
 }  // namespace
