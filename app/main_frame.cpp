@@ -106,9 +106,7 @@ void CMainFrame::OnUpdateFilePrint() {
 
 void CMainFrame::OnFileNew() {
     doc_.OnNewDocument();
-    view_->set_document_title(doc_.title());
-    update_caption();
-    view_->invalidate();
+    document_changed();
 }
 
 void CMainFrame::OnFileOpen() {
@@ -119,13 +117,21 @@ void CMainFrame::OnFileOpen() {
     const int answer = dialog.exec();
     activateWindow();
     if (answer != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    const QString chosen = dialog.selectedFiles().first();
+    open_document(dialog.selectedFiles().first());
+}
+
+bool CMainFrame::open_document(const QString& path) {
     QString error;
-    if (!doc_.OnOpenDocument(QFile::encodeName(chosen).toStdString(), error)) {
+    if (!doc_.OnOpenDocument(QFile::encodeName(path).toStdString(), error)) {
         QMessageBox::warning(this, QStringLiteral("Zarvok"),
-                             QStringLiteral("Cannot open %1.\n%2").arg(chosen, error));
-        return;
+                             QStringLiteral("Cannot open %1.\n%2").arg(path, error));
+        return false;
     }
+    document_changed();
+    return true;
+}
+
+void CMainFrame::document_changed() {
     view_->set_document_title(doc_.title());
     update_caption();
     view_->invalidate();
@@ -155,9 +161,7 @@ void CMainFrame::OnFileSave() {
                              QStringLiteral("Cannot save %1.\n%2").arg(chosen, error));
         return;
     }
-    view_->set_document_title(doc_.title());
-    update_caption();
-    view_->invalidate();
+    document_changed();
 }
 
 void CMainFrame::OnAppAbout() {

@@ -31,6 +31,8 @@ class CMainFrame : public QMainWindow {
 
     void OnFileNew();
     void OnFileOpen();
+    // Opens `path` as the document, or says why not; the game is not touched either way.
+    bool open_document(const QString& path);
     void OnFileSave();
     void OnAppAbout();
 
@@ -38,6 +40,9 @@ class CMainFrame : public QMainWindow {
     void changeEvent(QEvent* event) override;
 
   private:
+    // The title and the caption follow the document; the view repaints unchanged.
+    void document_changed();
+
     CZarvokDoc& doc_;
     CZarvokView* view_;
     QAction* print_ = nullptr;

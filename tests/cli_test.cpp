@@ -3,7 +3,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -213,6 +215,81 @@ TEST(SoundCues, ClipsHaveTheirFormats) {
     WaveClip junk;
     EXPECT_FALSE(parse_wave(QByteArray("RIFF\x10\0\0\0WAVEfmt ", 16), junk));
     EXPECT_FALSE(parse_wave(QByteArray(), junk));
+}
+
+}  // namespace
+}  // namespace zarvo
+
+#include <sys/mount.h>
+
+namespace zarvo {
+namespace {
+
+TEST(HostileEnvironment, WithoutTheLiberationFontsTheGameStillPlays) {
+    QTemporaryDir dir;
+    const QString conf = dir.filePath("fonts.conf");
+    QFile f(conf);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(R"(<?xml version="1.0"?><!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig><include ignore_missing="yes">/etc/fonts/fonts.conf</include>
+<selectfont><rejectfont><glob>*iberation*</glob></rejectfont></selectfont></fontconfig>)");
+    f.close();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("FONTCONFIG_FILE", conf);
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    const Finished r = run({"--problem", "3"}, env);
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("first paint done")) << r.err.toStdString();
+}
+
+TEST(HostileEnvironment, AFileOthersMayNotReadIsRefused) {
+    if (::geteuid() != 0) GTEST_SKIP() << "runs the game as nobody, which needs root";
+    QTemporaryDir dir;
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
+    const QString locked = dir.filePath("locked.txt");
+    QFile f(locked);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    ::chmod(QFile::encodeName(locked).constData(), 0600);
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_RUNTIME_DIR", dir.path());
+    p.setProcessEnvironment(env);
+    p.start("setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups", "sh", "-c",
+                        "test -x \"$0\" || exit 77; exec \"$0\" \"$1\"", ZARVOK_BINARY, locked});
+    ASSERT_TRUE(p.waitForFinished(20000));
+    if (p.exitCode() == 77) GTEST_SKIP() << "the build folder is not open to other users";
+    EXPECT_EQ(p.exitCode(), 1);
+    EXPECT_TRUE(p.readAllStandardError().contains("Permission denied"));
+}
+
+TEST(HostileEnvironment, SavingOntoAFullDiskSaysSoAndLosesNothing) {
+    QTemporaryDir dir;
+    const QByteArray mount_point = QFile::encodeName(dir.filePath("full"));
+    QDir().mkdir(dir.filePath("full"));
+    if (::mount("tmpfs", mount_point.constData(), "tmpfs", 0, "size=16k,nr_inodes=4") != 0)
+        GTEST_SKIP() << "cannot mount a small file system here";
+    // Use up every inode, then keep one file with something in it.
+    std::vector<std::string> made;
+    for (int i = 0; i < 8; ++i) {
+        const std::string name = mount_point.toStdString() + "/f" + std::to_string(i);
+        FILE* f = std::fopen(name.c_str(), "w");
+        if (!f) break;
+        std::fputs("data", f);
+        std::fclose(f);
+        made.push_back(name);
+    }
+    CZarvokDoc doc;
+    QString error;
+    EXPECT_FALSE(doc.OnSaveDocument(mount_point.toStdString() + "/new.zarvok", error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(doc.OnSaveDocument(made.front(), error));  // and never over an existing file
+    QFile kept(QString::fromStdString(made.front()));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "data");
+    kept.close();
+    ::umount(mount_point.constData());
 }
 
 }  // namespace

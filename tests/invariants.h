@@ -15,11 +15,13 @@ inline const char* invariant_broken(const GameState& s, const Rect& grid) {
         if (counts[c] != s.seg_boxes[c]) return "count differs from the segment";
         if (weights[c] != counts[c] * 10 * p.weight_tens[c]) return "weight differs from count";
         if (s.seg_end_x[c] != s.seg_start_x[c] + s.seg_boxes[c] * s.box_run) return "segment end x";
-        if (s.seg_end_y[c] != s.seg_start_y[c] - s.seg_boxes[c] * s.seg_rise[c]) return "segment end y";
+        if (s.seg_end_y[c] != s.seg_start_y[c] - s.seg_boxes[c] * s.seg_rise[c])
+            return "segment end y";
         total += counts[c];
         pounds += weights[c];
     }
-    if (s.seg_start_x[0] != grid.left || s.seg_start_y[0] != grid.bottom) return "blue starts off the corner";
+    if (s.seg_start_x[0] != grid.left || s.seg_start_y[0] != grid.bottom)
+        return "blue starts off the corner";
     for (int c = 1; c < 3; ++c) {
         if (s.seg_start_x[c] != s.seg_end_x[c - 1] || s.seg_start_y[c] != s.seg_end_y[c - 1])
             return "segments not joined end to start";
@@ -29,10 +31,12 @@ inline const char* invariant_broken(const GameState& s, const Rect& grid) {
     if (s.boxes_remaining != p.box_total - total) return "boxes remaining";
     if (s.weight_remaining != 1000 - pounds) return "weight remaining";
     if (s.boxes_remaining < 0 || s.weight_remaining < 0) return "negative remaining";
-    if (s.move_count < s.total_count || (s.move_count - s.total_count) % 2 != 0) return "move parity";
+    if (s.move_count < s.total_count || (s.move_count - s.total_count) % 2 != 0)
+        return "move parity";
     if (s.game_over == 1) {
         if (s.boxes_remaining != 0 || s.weight_remaining != 0) return "game over off the corner";
-        if (s.blue_count < 1 || s.green_count < 1 || s.red_count < 1) return "game over without three colours";
+        if (s.blue_count < 1 || s.green_count < 1 || s.red_count < 1)
+            return "game over without three colours";
         if (s.score != score_for(s.move_count, p.box_total)) return "score";
     }
     return nullptr;

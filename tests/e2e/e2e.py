@@ -397,6 +397,49 @@ def scenario_unmaximize(server):
         g.close()
 
 
+def rss_kib(pid):
+    with open(f"/proc/{pid}/status") as f:
+        return int(re.search(r"VmRSS:\s+(\d+)", f.read()).group(1))
+
+
+def scenario_key_storm(server):
+    # Up and Down held down for ten seconds, auto-repeating fast: the game keeps up, stays
+    # consistent and does not grow.
+    g = Game(server, ["--problem", "0"])
+    try:
+        lay, ox, oy = g.lay, g.ox, g.oy
+        g.server.x(["xset", "r", "rate", "120", "80"], check=True)
+        g.keys("space")
+        rss_before = rss_kib(g.proc.pid)
+        end = (lay["grid"][2] + ox, lay["grid"][3] - 25 * lay["g"] + oy)  # 50 blue boxes of 10 pounds
+        for key in ("Up", "Down", "Up", "Down"):
+            g.server.x(["xdotool", "keydown", key])
+            time.sleep(2.5)
+            g.server.x(["xdotool", "keyup", key])
+            if key == "Up":
+                time.sleep(0.3)
+                s = g.shot()
+                check(s.at(*end) == BLUE, "holding Up did not fill the line with 50 boxes", s)
+        time.sleep(0.5)
+        s1 = g.shot()
+        time.sleep(0.7)
+        s2 = g.shot()
+        check(g.client_crop(s1) == g.client_crop(s2), "the screen still changed after the storm: keys queued up", s2)
+        check(g.proc.poll() is None, "the storm ended the program")
+        # Consistent: the last Down storm took the line back to the corner, so the screen is
+        # the empty board again after a full repaint (Space).
+        g.keys("space")
+        s3 = g.shot()
+        gx, gy = lay["grid"][0], lay["grid"][3]
+        check(s3.count((gx + 3, lay["grid"][1], lay["grid"][2], gy - 3), BLUE, ox, oy) == 0,
+              "blue boxes left on the line after the Down storm", s3)
+        rss_after = rss_kib(g.proc.pid)
+        check(rss_after <= rss_before * 1.05 + 2048, f"memory grew from {rss_before} to {rss_after} KiB")
+    finally:
+        g.server.x(["xset", "r", "rate"])
+        g.close()
+
+
 def scenario_too_small():
     server = XServer(640, 480, MODE == "openbox")
     try:
@@ -429,13 +472,14 @@ def main():
             ("about", lambda: scenario_about(server)),
             ("exits", lambda: scenario_exits(server)),
             ("unmaximize", lambda: scenario_unmaximize(server)),
+            ("key_storm", lambda: scenario_key_storm(server)),
             ("too_small", scenario_too_small),
         ]
         score100 = None
         for name, step in steps:
             if ONLY and name not in ONLY:
                 continue
-            if name == "unmaximize" and MODE != "openbox":
+            if (name == "unmaximize" and MODE != "openbox") or (name == "key_storm" and MODE != "bare"):
                 continue
             t0 = time.time()
             try:

@@ -13,12 +13,14 @@
 namespace {
 
 const zarvo::Rect kClients[] = {{0, 0, 800, 600}, {0, 0, 1024, 768}, {0, 0, 1920, 1080},
-                                {0, 0, 780, 540}, {0, 0, 779, 600}, {0, 0, 1366, 720}};
+                                {0, 0, 780, 540}, {0, 0, 779, 600},  {0, 0, 1366, 720}};
 
 // How many key-down events were fuzzed, told when the fuzzer ends.
 struct KeyCount {
     uint64_t keys = 0;
-    ~KeyCount() { std::fprintf(stderr, "keys fuzzed: %llu\n", static_cast<unsigned long long>(keys)); }
+    ~KeyCount() {
+        std::fprintf(stderr, "keys fuzzed: %llu\n", static_cast<unsigned long long>(keys));
+    }
 } key_count;
 
 void fail(const char* what, size_t at) {
@@ -42,11 +44,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (size_t i = 2; i < size; ++i) {
         dc.clear();
         if (data[i] == 0xFF) {
-            if (paint_board(dc, board, when) == PaintResult::client_changed) fail("client changed", i);
+            if (paint_board(dc, board, when) == PaintResult::client_changed)
+                fail("client changed", i);
         } else {
             ++key_count.keys;
             const KeyOutcome outcome = press_key(board, data[i]);
-            if (carry_out(dc, board, outcome, when) == PaintResult::client_changed) fail("client changed", i);
+            if (carry_out(dc, board, outcome, when) == PaintResult::client_changed)
+                fail("client changed", i);
         }
         const GameState& s = board.game;
         if (s.layout_ready == 1 && s.screen_too_small == 0) {
