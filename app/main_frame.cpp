@@ -22,7 +22,9 @@ CMainFrame::CMainFrame(CZarvokDoc& doc, CZarvokView* view)
       doc_(doc),
       view_(view) {
     setObjectName(QStringLiteral("CMainFrame"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/zarvok-32.png")));
+    QIcon icon(QStringLiteral(":/icons/zarvok-32.png"));
+    icon.addFile(QStringLiteral(":/icons/zarvok-16.png"));
+    setWindowIcon(icon);
     setCentralWidget(view_);
     view_->set_require_maximized(true);
     view_->setFocus();

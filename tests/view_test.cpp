@@ -260,6 +260,15 @@ TEST(Printing, ResultsPageThroughThePrintPath) {
     // Printing changes nothing in the game.
     EXPECT_EQ(std::memcmp(&before, &v.view.board().game, sizeof before), 0);
 
+    // Printing again gives the same page, but for the time in the banner.
+    const QString again = dir.filePath("again.pdf");
+    QPrinter second(QPrinter::HighResolution);
+    second.setOutputFormat(QPrinter::PdfFormat);
+    second.setOutputFileName(again);
+    ASSERT_TRUE(v.view.OnPrint(second));
+    const auto without_banner = [](QString t) { return t.mid(t.indexOf('\n')); };
+    EXPECT_EQ(without_banner(pdf_text(again)), without_banner(text));
+
     QPrinter nowhere(QPrinter::HighResolution);
     nowhere.setOutputFormat(QPrinter::PdfFormat);
     nowhere.setOutputFileName("/proc/zarvo-no-such-dir/results.pdf");

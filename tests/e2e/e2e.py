@@ -291,12 +291,17 @@ def scenario_solve_print_home(server):
         g.keys("Up", "Tab", "F1", "space")  # all ignored once the game is over
         check(g.client_crop(g.shot()) == g.client_crop(s), "keys after the win changed the screen")
 
-        g.keys("ctrl+p")
-        dialog = g.find_window("^Print$", timeout=10)
-        check(dialog is not None, "Ctrl+P after the win opened no print dialog", g.shot())
-        g.server.x(["xdotool", "windowactivate", "--sync", dialog])
-        g.keys("Return")
         pdf = os.path.join(g.home, "Zarvok results.pdf")
+        for answer in ("Escape", "Return"):  # cancelled first: nothing is printed
+            g.keys("ctrl+p")
+            dialog = g.find_window("^Print$", timeout=10)
+            check(dialog is not None, "Ctrl+P after the win opened no print dialog", g.shot())
+            g.server.x(["xdotool", "windowactivate", "--sync", dialog])
+            g.keys(answer)
+            if answer == "Escape":
+                time.sleep(0.5)
+                check(not os.path.exists(pdf), "a cancelled print dialog printed")
+                check(g.client_crop(g.shot()) == g.client_crop(s), "a cancelled print changed the game")
         deadline = time.time() + 15
         while not os.path.exists(pdf) and time.time() < deadline:
             time.sleep(0.2)
