@@ -29,20 +29,27 @@ void CZarvokView::OnFilePrint(bool direct) {
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 1) return;
 
     window()->setEnabled(false);
-    const bool started = OnPrint(printer);
+    const bool started = print_page(printer);
     window()->setEnabled(true);
     if (!started)
         QMessageBox::warning(window(), QStringLiteral("Zarvok"),
                              QStringLiteral("Could not start print job."));
 }
 
-bool CZarvokView::OnPrint(QPrinter& printer) {
+bool CZarvokView::print_page(QPrinter& printer) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
+    // The drawing rectangle is the printable area, in the printer's pixels, from its top left.
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    OnBeginPrinting(painter);
+    OnPrint(painter, QRect(0, 0, page.width(), page.height()));
+    OnEndPrinting(painter);
+    return painter.end();
+}
+
+void CZarvokView::OnPrint(QPainter& painter, const QRect& page) {
     QtSurface dc(painter, Rect{0, 0, page.width(), page.height()});
     draw_results_page(dc, board_, page.width(), page.height());
-    return painter.end();
 }
 
 }  // namespace zarvo

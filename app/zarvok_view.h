@@ -27,8 +27,12 @@ class CZarvokView : public QWidget {
     // The print path: the dialog (unless `direct`), then one page.
     void OnFilePrint(bool direct);
     bool OnPreparePrinting() const { return prepare_printing_allowed(board_.game); }
-    // Draws the results page on an already set-up printer; false if the job cannot start.
-    bool OnPrint(QPrinter& printer);
+    // Runs the page loop for the one results page on an already set-up printer: begin, the
+    // page, end. False if the job cannot start.
+    bool print_page(QPrinter& printer);
+    void OnBeginPrinting(QPainter&) {}
+    void OnPrint(QPainter& painter, const QRect& page);
+    void OnEndPrinting(QPainter&) {}
 
     // Marks the whole view for the paint procedure at the next paint (File New, Open, Save).
     void invalidate();

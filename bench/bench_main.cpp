@@ -268,7 +268,7 @@ void BM_page_pdf(benchmark::State& state) {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath("page.pdf"));
-        s.view->OnPrint(printer);
+        s.view->print_page(printer);
     }
 }
 

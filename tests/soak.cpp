@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
             QPrinter printer(QPrinter::HighResolution);
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(dir.filePath(QStringLiteral("page%1.pdf").arg(game)));
-            pages += view->OnPrint(printer);
+            pages += view->print_page(printer);
         }
         QApplication::processEvents();
     }

@@ -237,7 +237,7 @@ TEST(Printing, ResultsPageThroughThePrintPath) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
-    ASSERT_TRUE(v.view.OnPrint(printer));
+    ASSERT_TRUE(v.view.print_page(printer));
     EXPECT_EQ(pdf_pages(path), 1);
     const QString text = pdf_text(path);
     const QStringList expected = {"Zarvo, a puzzle from the Zarvo team -- ",
@@ -265,14 +265,14 @@ TEST(Printing, ResultsPageThroughThePrintPath) {
     QPrinter second(QPrinter::HighResolution);
     second.setOutputFormat(QPrinter::PdfFormat);
     second.setOutputFileName(again);
-    ASSERT_TRUE(v.view.OnPrint(second));
+    ASSERT_TRUE(v.view.print_page(second));
     const auto without_banner = [](QString t) { return t.mid(t.indexOf('\n')); };
     EXPECT_EQ(without_banner(pdf_text(again)), without_banner(text));
 
     QPrinter nowhere(QPrinter::HighResolution);
     nowhere.setOutputFormat(QPrinter::PdfFormat);
     nowhere.setOutputFileName("/proc/zarvo-no-such-dir/results.pdf");
-    EXPECT_FALSE(v.view.OnPrint(nowhere));
+    EXPECT_FALSE(v.view.print_page(nowhere));
 }
 
 }  // namespace
