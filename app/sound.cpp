@@ -58,12 +58,12 @@ void CuePlayer::load() {
     if (loaded_) return;
     loaded_ = true;
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    output_ok_ = !device.isNull();
+    const bool output_ok = !device.isNull();
     for (int i = 0; i < 3; ++i) {
         Cue& cue = cues_[i];
         QFile file(QStringLiteral(":/sound/%1.wav").arg(101 + i));
         if (!file.open(QIODevice::ReadOnly) || !parse_wave(file.readAll(), cue.clip)) continue;
-        if (!output_ok_ || !device.isFormatSupported(cue.clip.format)) continue;
+        if (!output_ok || !device.isFormatSupported(cue.clip.format)) continue;
         // A fifth of a second of silence after the clip: outputs may drop the last bit they get.
         const int frame_bytes = cue.clip.channels * cue.clip.bits / 8;
         const char silence = cue.clip.bits == 8 ? char(0x80) : char(0);

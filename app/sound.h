@@ -35,11 +35,9 @@ class CuePlayer : public QObject {
     // does this right after its first paint, so that probing the sound system never holds up
     // the first picture, and before any key can be handled.
     void load();
-    bool loaded() const { return loaded_; }
 
     // Looks the cue up among the program's own resources and starts it; 101, 102 or 103.
     void play_sound(int id);
-    bool has_output() const { return output_ok_; }
 
   private:
     struct Cue {
@@ -50,7 +48,6 @@ class CuePlayer : public QObject {
     };
     Cue cues_[3];
     Cue* playing_ = nullptr;
-    bool output_ok_ = false;
     bool loaded_ = false;
 };
 

@@ -27,7 +27,7 @@ class RecordingSurface : public Surface {
     explicit RecordingSurface(Rect client) : client_(client) {}
 
     Rect GetClientRect() const override { return client_; }
-    void SetBkMode() override { transparent_ = true; }
+    void SetBkMode() override {}
     void SelectObject(const Pen& pen) override { pen_ = pen; }
     void SelectObject(const Brush& brush) override { brush_ = brush; }
     void SelectObject(const Font& font) override { font_ = font; }
@@ -49,7 +49,6 @@ class RecordingSurface : public Surface {
 
     const std::vector<Op>& ops() const { return ops_; }
     void clear() { ops_.clear(); }
-    bool transparent() const { return transparent_; }
     // Every text drawn (not measured), in order.
     std::vector<std::string> texts() const;
     int count(Kind kind) const;
@@ -62,7 +61,6 @@ class RecordingSurface : public Surface {
     Brush brush_{0xFFFFFF};
     Font font_{};
     COLORREF text_colour_ = 0;
-    bool transparent_ = false;
     std::vector<Op> ops_;
 };
 

@@ -197,6 +197,7 @@ class Game:
             self.proc.kill()
             self.proc.wait()
         self.errfile.close()
+        shutil.rmtree(self.home, ignore_errors=True)  # kept screenshots were copied out
 
 
 def keep(shot, label):
