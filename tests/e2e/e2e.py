@@ -28,7 +28,7 @@ class Failure(Exception):
     pass
 
 
-# ---------------------------------------------------------------- the design's geometry
+# ---------------------------------------------------------------- the board's geometry
 def units(w, h):
     table = [(lambda: w <= 800 and h > 540, 10, 10), (lambda: w <= 1024 and h > 700, 12, 12),
              (lambda: w <= 1152 and h > 800, 12, 12), (lambda: w <= 1280 and h > 900, 14, 14),
