@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPolygon>
 #include <QStaticText>
 #include <array>
@@ -22,6 +23,14 @@ QColor to_qcolor(COLORREF c) {
     return QColor(red_of(c), green_of(c), blue_of(c));
 }
 
+namespace {
+
+inline QString latin1(std::string_view s) {
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+}  // namespace
+
 // One font at one size, with the advance of every 8-bit character and the texts already shaped
 // in it: the board draws the same labels, numbers and story lines again and again, and shaping
 // text is the costly part. Without kerning a text's width is the sum of its characters'
@@ -33,8 +42,12 @@ struct QtSurface::FontEntry {
     double ascent;                    // baseline below the top of the cell
     std::array<double, 256> advance;  // below zero until first asked for
     std::unordered_map<std::string, QStaticText> shaped;
+    // Text too large for the toolkit's glyph cache (the title on big screens) is drawn as
+    // outlines every time; on a raster canvas it is rendered once into an image instead.
+    std::unordered_map<std::string, QImage> rendered;
 
     static constexpr size_t kMaxShaped = 4096;
+    static constexpr int32_t kLargeCell = 60;
 
     double width(std::string_view text) {
         double w = 0;
@@ -45,6 +58,30 @@ struct QtSurface::FontEntry {
         }
         return w;
     }
+
+    // `text` in `colour`, rendered on a transparent image with a margin for the glyphs'
+    // overhang; its top left stands `margin()` above and left of the text's cell.
+    const QImage& picture(std::string_view text, const QColor& colour, qreal dpr) {
+        std::string key(text);
+        key += '\0';
+        key += std::to_string(colour.rgb()) + '@' + std::to_string(dpr);
+        auto it = rendered.find(key);
+        if (it != rendered.end()) return it->second;
+        if (rendered.size() >= 64) rendered.clear();
+        const int m = margin();
+        const QSize size(static_cast<int>(std::ceil(width(text))) + 2 * m, cell + 2 * m);
+        QImage image(size * dpr, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(dpr);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::TextAntialiasing, true);
+        p.setFont(font);
+        p.setPen(colour);
+        p.drawText(QPointF(m, m + ascent), latin1(text));
+        p.end();
+        return rendered.emplace(std::move(key), std::move(image)).first->second;
+    }
+    int margin() const { return cell / 4; }
 
     // The text shaped once for good, from its second drawing on; a text drawn only once (most
     // of the first paint) is not worth keeping. Null the first time.
@@ -102,13 +139,9 @@ QtSurface::FontEntry& font_entry(const Font& f, const QPaintDevice* device) {
     // Centre the glyphs' own cell within the asked cell so that rounding shares out evenly.
     const double ascent = metrics.ascent() + (cell - (metrics.ascent() + metrics.descent())) / 2.0;
     auto entry = std::make_unique<QtSurface::FontEntry>(
-        QtSurface::FontEntry{font, metrics, cell, ascent, {}, {}});
+        QtSurface::FontEntry{font, metrics, cell, ascent, {}, {}, {}});
     entry->advance.fill(-1);
     return *cache.emplace(key, std::move(entry)).first->second;
-}
-
-inline QString latin1(std::string_view s) {
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 }  // namespace
@@ -202,10 +235,16 @@ void QtSurface::DrawText(std::string_view text, Rect& rect, int format) {
     p_.setFont(f.font);
     p_.setPen(to_qcolor(text_colour_));
     const double top_to_ascent = f.ascent - f.metrics.ascent();
+    const bool as_picture = f.cell >= FontEntry::kLargeCell && p_.paintEngine() &&
+                            p_.paintEngine()->type() == QPaintEngine::Raster;
     for (const PlacedLine& line : lines) {
         if (line.y >= rect.bottom) break;
         if (line.text.empty()) continue;
-        if (const QStaticText* run = f.glyphs(line.text)) {
+        if (as_picture) {
+            const QImage& image =
+                f.picture(line.text, to_qcolor(text_colour_), p_.device()->devicePixelRatioF());
+            p_.drawImage(QPoint(line.x - f.margin(), line.y - f.margin()), image);
+        } else if (const QStaticText* run = f.glyphs(line.text)) {
             p_.drawStaticText(QPointF(line.x, line.y + top_to_ascent), *run);
         } else {
             p_.drawText(QPointF(line.x, line.y + f.ascent), latin1(line.text));

@@ -109,7 +109,7 @@ def main():
             add(size, "draw_board full", t["board_full"], "same primitives", t["board_baseline"], limit=1.5)
             add(size, "draw_board partial", t["board_partial"], "draw_board full", t["board_full"], limit=0.5)
             add(size, "F1 overlay with fit", t["overlay_f1"], "one wrapped draw", t["overlay_baseline"], limit=3)
-            add(size, "overlay fit, cold", t["overlay_cold_fit"], "one wrapped draw", t["overlay_baseline"])
+            add(size, "overlay fit for a new story", t["overlay_refit"], "one wrapped draw", t["overlay_baseline"])
             add(size, "first paint of a game", t["first_paint"], "same primitives", t["board_baseline"])
             add(size, "results page to PDF", t["page_pdf"], "texts drawn directly", t["page_baseline"])
             if size == "1024x768":
