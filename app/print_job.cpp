@@ -26,7 +26,7 @@ void CZarvokView::OnFilePrint(bool direct) {
         window()->activateWindow();  // the keyboard comes back to the game, WM or not
         if (answer != QDialog::Accepted) return;
     }
-    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 1) return;
+    if (!prints_page_one(printer)) return;  // the one page is not in the range asked for
 
     window()->setEnabled(false);
     const bool started = print_page(printer);
@@ -34,6 +34,10 @@ void CZarvokView::OnFilePrint(bool direct) {
     if (!started)
         QMessageBox::warning(window(), QStringLiteral("Zarvok"),
                              QStringLiteral("Could not start print job."));
+}
+
+bool CZarvokView::prints_page_one(const QPrinter& printer) {
+    return printer.printRange() != QPrinter::PageRange || printer.fromPage() <= 1;
 }
 
 bool CZarvokView::print_page(QPrinter& printer) {

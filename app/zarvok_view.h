@@ -30,6 +30,8 @@ class CZarvokView : public QWidget {
     // Runs the page loop for the one results page on an already set-up printer: begin, the
     // page, end. False if the job cannot start.
     bool print_page(QPrinter& printer);
+    // Whether the page range chosen in the print dialog takes in the results page, page 1.
+    static bool prints_page_one(const QPrinter& printer);
     void OnBeginPrinting(QPainter&) {}
     void OnPrint(QPainter& painter, const QRect& page);
     void OnEndPrinting(QPainter&) {}

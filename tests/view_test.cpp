@@ -269,6 +269,15 @@ TEST(Printing, ResultsPageThroughThePrintPath) {
     const auto without_banner = [](QString t) { return t.mid(t.indexOf('\n')); };
     EXPECT_EQ(without_banner(pdf_text(again)), without_banner(text));
 
+    // A page range that leaves out page 1 prints nothing; one that takes it in prints it.
+    QPrinter ranged;
+    EXPECT_TRUE(CZarvokView::prints_page_one(ranged));
+    ranged.setPrintRange(QPrinter::PageRange);
+    ranged.setFromTo(2, 3);
+    EXPECT_FALSE(CZarvokView::prints_page_one(ranged));
+    ranged.setFromTo(1, 2);
+    EXPECT_TRUE(CZarvokView::prints_page_one(ranged));
+
     QPrinter nowhere(QPrinter::HighResolution);
     nowhere.setOutputFormat(QPrinter::PdfFormat);
     nowhere.setOutputFileName("/proc/zarvo-no-such-dir/results.pdf");
