@@ -41,11 +41,16 @@ bool CZarvokView::size_settled() const {
     return window()->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
 }
 
+bool CZarvokView::canvas_matches_view() const {
+    const qreal dpr = devicePixelRatioF();
+    return !canvas_.isNull() && canvas_.size() == size() * dpr && canvas_.devicePixelRatio() == dpr;
+}
+
 bool CZarvokView::ensure_canvas() {
     const qreal dpr = devicePixelRatioF();
     const QSize pixels = size() * dpr;
     if (pixels.isEmpty()) return false;
-    if (canvas_.size() != pixels || canvas_.devicePixelRatio() != dpr) {
+    if (!canvas_matches_view()) {
         canvas_ = QImage(pixels, QImage::Format_RGB32);
         canvas_.setDevicePixelRatio(dpr);
         canvas_.fill(Qt::white);
@@ -119,7 +124,13 @@ void CZarvokView::OnKeyDown(int32_t vk) {
     for (int i = 0; i < outcome.cue_count; ++i)
         sound_.play_sound(static_cast<int>(outcome.cues[i]));
     if (outcome.erase_overlay || outcome.redraw != Redraw::none) {
-        if (!ensure_canvas()) return;
+        if (!canvas_matches_view()) {
+            // The frame is passing through another size: the paint once it is back shows the
+            // whole board as the key left it.
+            invalidate();
+            emit gameChanged();
+            return;
+        }
         PaintResult result;
         {
             QPainter painter(&canvas_);

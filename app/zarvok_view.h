@@ -60,6 +60,7 @@ class CZarvokView : public QWidget {
 
   private:
     bool ensure_canvas();
+    bool canvas_matches_view() const;
     bool size_settled() const;
     void after_paint(PaintResult result);
 
