@@ -67,10 +67,6 @@ PaintResult paint_board(Surface& dc, Board& board, const std::tm& local);
 // Carries out the drawing a key command asked for, on the key's surface.
 PaintResult carry_out(Surface& dc, Board& board, const KeyOutcome& outcome, const std::tm& local);
 
-}  // namespace zarvo
-
-namespace zarvo {
-
 // One key-down event against the board's game, with the grid the line was placed on.
 inline KeyOutcome press_key(Board& b, int32_t vk) {
     return on_key(b.game, b.texts, b.chooser, vk, b.layout.grid_rect);
