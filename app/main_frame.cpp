@@ -1,14 +1,14 @@
 #include "app/main_frame.h"
 
 #include <QAction>
-#include <QApplication>
+#include <QEvent>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
-#include <QWindow>
 
 #include "app/about_dlg.h"
 #include "app/keys.h"

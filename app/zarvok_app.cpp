@@ -2,7 +2,6 @@
 
 #include <time.h>
 
-#include <QApplication>
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>

@@ -4,8 +4,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTimer>
-#include <cstdio>
-#include <cstdlib>
 #include <ctime>
 
 #include "app/keys.h"

@@ -171,17 +171,18 @@ void BM_board_baseline(benchmark::State& state) {
         for (const auto& op : rec.ops()) {
             switch (op.kind) {
                 case RecordingSurface::Kind::rectangle:
+                case RecordingSurface::Kind::ellipse: {
                     painter.setPen(colour(op.pen.colour));
                     painter.setBrush(colour(op.brush.colour));
-                    painter.drawRect(op.rect.left, op.rect.top, op.rect.width() - 1,
-                                     op.rect.height() - 1);
+                    const QRect r(op.rect.left, op.rect.top, op.rect.width() - 1,
+                                  op.rect.height() - 1);
+                    if (op.kind == RecordingSurface::Kind::rectangle) {
+                        painter.drawRect(r);
+                    } else {
+                        painter.drawEllipse(r);
+                    }
                     break;
-                case RecordingSurface::Kind::ellipse:
-                    painter.setPen(colour(op.pen.colour));
-                    painter.setBrush(colour(op.brush.colour));
-                    painter.drawEllipse(op.rect.left, op.rect.top, op.rect.width() - 1,
-                                        op.rect.height() - 1);
-                    break;
+                }
                 case RecordingSurface::Kind::move_to:
                     at = QPoint(op.rect.left, op.rect.top);
                     break;

@@ -46,17 +46,14 @@ void compute_panels(Layout& l) {
 
     // Cells overlap their neighbours by one pixel so that they share their border lines.
     const int32_t table_top = g == 10 ? 12 * t + 20 : 12 * t + 4 * g;
-    for (int k = 0; k < 3; ++k) {
-        const int32_t left = 8 * g + k * (6 * g - 1);
-        l.table_header[k] = {left, table_top, left + 6 * g, table_top + 3 * g};
-        for (int r = 0; r < 5; ++r) {
-            const int32_t top = table_top + (r + 1) * (3 * g - 1);
-            l.table_cell[r][k] = {left, top, left + 6 * g, top + 3 * g};
-        }
-    }
+    const auto column_left = [g](int k) { return 8 * g + k * (6 * g - 1); };
+    for (int k = 0; k < 3; ++k)
+        l.table_header[k] = {column_left(k), table_top, column_left(k) + 6 * g, table_top + 3 * g};
     for (int r = 0; r < 5; ++r) {
         const int32_t top = table_top + (r + 1) * (3 * g - 1);
         l.table_row_label[r] = {2 * g, top, 8 * g + 1, top + 3 * g};
+        for (int k = 0; k < 3; ++k)
+            l.table_cell[r][k] = {column_left(k), top, column_left(k) + 6 * g, top + 3 * g};
     }
 
     const int32_t last = table_top + 18 * g - 5;
