@@ -10,6 +10,7 @@
 #include "board/palette.h"
 #include "board/recording_surface.h"
 #include "game_fixture.h"
+#include "print/results_page.h"
 
 namespace zarvo {
 namespace {
@@ -51,13 +52,56 @@ struct PaintedBoard {
     }
 };
 
-TEST(Layout, SizeTable) {
+TEST(Layout, SizeTableOnBothSidesOfEveryBoundary) {
+    // Each row of the size table just inside and just outside each of its limits, with what
+    // the table itself gives there (read off the table by hand, not computed).
     struct Case {
         int32_t w, h, g, t;
-    } cases[] = {{780, 540, 10, 10},   {800, 600, 10, 10},   {800, 540, 10, 10},
-                 {1024, 720, 12, 12},  {1024, 700, 12, 10},  {1280, 752, 12, 13},
-                 {1280, 912, 14, 14},  {1366, 720, 10, 10},  {1440, 852, 14, 14},
-                 {1600, 1152, 16, 16}, {1920, 1032, 16, 14}, {1920, 600, 16, 14}};
+    } cases[] = {
+        {780, 540, 10, 10},
+        {800, 540, 10, 10},
+        {1366, 720, 10, 10},
+        {1920, 600, 16, 14},
+        {800, 768, 10, 10},
+        {801, 768, 12, 12},  // W <= 800
+        {1024, 701, 12, 12},
+        {1025, 701, 12, 10},
+        {1024, 700, 12, 10},  // W <= 1024, H > 700
+        {1152, 801, 12, 12},
+        {1153, 801, 12, 13},
+        {1152, 800, 12, 13},  // W <= 1152, H > 800
+        {1280, 901, 14, 14},
+        {1281, 901, 12, 12},
+        {1280, 900, 12, 13},  // W <= 1280, H > 900
+        {1280, 711, 12, 13},
+        {1281, 711, 12, 12},
+        {1280, 710, 12, 10},  // W <= 1280, H > 710
+        {1280, 671, 12, 10},
+        {1281, 671, 10, 10},
+        {1280, 670, 10, 10},  // W <= 1280, H > 670
+        {1360, 701, 12, 12},
+        {1361, 701, 10, 10},
+        {1360, 700, 10, 10},  // W <= 1360, H > 700
+        {1361, 1151, 16, 16},
+        {1360, 1151, 12, 12},
+        {1600, 1151, 16, 16},
+        {1601, 1151, 16, 14},
+        {1600, 1150, 14, 14},  // 1361..1600, H > 1150
+        {1361, 851, 14, 14},
+        {1360, 851, 12, 12},
+        {1600, 851, 14, 14},
+        {1601, 851, 16, 14},
+        {1600, 850, 10, 10},  // 1361..1600, H > 850
+        {1601, 540, 16, 14},
+        {1600, 540, 10, 10},  // W > 1600
+        // The worked examples.
+        {1024, 720, 12, 12},
+        {1280, 752, 12, 13},
+        {1280, 912, 14, 14},
+        {1440, 852, 14, 14},
+        {1600, 1152, 16, 16},
+        {1920, 1032, 16, 14},
+    };
     for (const Case& c : cases) {
         const Units u = choose_units(c.w, c.h);
         EXPECT_EQ(u.grid_unit, c.g) << c.w << "x" << c.h;
@@ -91,14 +135,15 @@ TEST(Layout, GeometryOfTheTableAndThePanel) {
 }
 
 TEST(Paint, TooSmallClientShowsTheMessageAndNothingElseEver) {
-    EXPECT_EQ(std::string(kTooSmallMessage).size(), 130u);
     PaintedBoard small(4, 779, 600);
     EXPECT_EQ(small.first, PaintResult::too_small);
     EXPECT_EQ(small.board.game.screen_too_small, 1);
     ASSERT_EQ(small.dc.count(Kind::fill_rect), 1);
     EXPECT_EQ(small.dc.ops()[0].brush, palette::warning_brush);
     const auto& text = small.dc.ops()[1];
-    EXPECT_EQ(text.text, kTooSmallMessage);
+    EXPECT_EQ(text.text,
+              "THIS GAME NEEDS A MINIMUM SCREEN WIDTH OF 800 AND A MINIMUM SCREEN HEIGHT OF 600. "
+              "PLEASE QUIT NOW BY PRESSING THE Alt and F4 KEYS.");
     EXPECT_EQ(text.format, DT_CENTER | DT_WORDBREAK);
     EXPECT_EQ(text.text_colour, 0xFF0000u);
     EXPECT_EQ(text.font.height, 50);
@@ -162,6 +207,8 @@ TEST(DrawBoard, AxisOfFiftyBoxesAndStepOfTwoCells) {
 }
 
 TEST(DrawBoard, FullAndPartialModes) {
+    // Problem 4 (10, 30 and 90 pounds) at 800x600: the grid's lower left corner is (290, 550),
+    // a box is 25 pixels across, and blue, green and red rise 5, 15 and 45 pixels a box.
     PaintedBoard b(4, 800, 600);
     KeyOutcome o = b.key(VK_UP);  // the first Up also takes the overlay away: full mode
     EXPECT_EQ(o.redraw, Redraw::board_full);
@@ -169,10 +216,26 @@ TEST(DrawBoard, FullAndPartialModes) {
     EXPECT_EQ(b.dc.ops()[0].rect, b.board.layout.text_panel);        // erased first
     EXPECT_EQ(b.ellipses_with(palette::colour_brush[0].colour), 2);  // corner and first box
 
+    // A partial draw is one line from the segment's start to its end, and the end's dot.
+    const auto partial_line = [&](int colour, Rect from_to) {
+        const auto& ops = b.dc.ops();
+        const auto move = std::find_if(ops.begin(), ops.end(),
+                                       [](const auto& op) { return op.kind == Kind::move_to; });
+        ASSERT_NE(move, ops.end());
+        ASSERT_EQ(move + 2 < ops.end(), true);
+        EXPECT_EQ(move->pen, palette::segment_pen[colour]);
+        EXPECT_EQ((Rect{move->rect.left, move->rect.top, move[1].rect.left, move[1].rect.top}),
+                  from_to);
+        EXPECT_EQ(move[1].kind, Kind::line_to);
+        EXPECT_EQ(move[2].kind, Kind::ellipse);
+        EXPECT_EQ(move[2].rect, (Rect{from_to.right - 2, from_to.bottom - 2, from_to.right + 3,
+                                      from_to.bottom + 3}));
+        EXPECT_EQ(move[2].brush, palette::colour_brush[colour]);
+        EXPECT_EQ(b.dc.count(Kind::line_to), 1);
+    };
     o = b.key(VK_UP);
     EXPECT_EQ(o.redraw, Redraw::board_partial);
-    EXPECT_EQ(b.dc.count(Kind::line_to), 1);
-    EXPECT_EQ(b.ellipses_with(palette::colour_brush[0].colour), 1);
+    partial_line(0, {290, 550, 340, 540});
     const auto texts = b.dc.texts();
     EXPECT_NE(std::find(texts.begin(), texts.end(), "2"), texts.end());  // the move count
     EXPECT_NE(std::find(texts.begin(), texts.end(), kStartPrompt), texts.end());
@@ -185,11 +248,19 @@ TEST(DrawBoard, FullAndPartialModes) {
     EXPECT_EQ(b.dc.ops()[0].pen, palette::circle_pen[1]);
     EXPECT_EQ(b.dc.ops()[0].rect, b.board.layout.colour_circle);
 
-    // Green starting at blue's end: a full draw leaves green's dot on top there.
     b.key(VK_UP);
+    partial_line(1, {340, 540, 365, 525});  // green starts where blue ends
+    b.key(VK_TAB);
+    b.key(VK_UP);
+    partial_line(2, {365, 525, 390, 480});
+    b.key(VK_UP);
+    partial_line(2, {365, 525, 415, 435});
+
+    // A full draw leaves green's dot on top where green starts, and red's where red starts.
     b.key(VK_SPACE);
     EXPECT_EQ(b.ellipses_with(palette::colour_brush[0].colour), 3);
     EXPECT_EQ(b.ellipses_with(palette::colour_brush[1].colour), 2);
+    EXPECT_EQ(b.ellipses_with(palette::colour_brush[2].colour), 3);
 }
 
 TEST(DrawBoard, TableCellsAndGameOverPrompt) {
@@ -221,6 +292,39 @@ TEST(DrawBoard, TableCellsAndGameOverPrompt) {
     }
     EXPECT_TRUE(prompt);
     EXPECT_TRUE(score);
+}
+
+TEST(ResultsPage, GeometryOfTheWorkedExampleAndOfALetterPage) {
+    // The recording surface measures "W" as tall as its font, so the banner font's height is
+    // the line unit h. The first page is the worked example of 4800 x 6400 pixels; the second a
+    // US Letter page at 300 dpi, 2550 x 3300, worked out by hand the same way.
+    struct Page {
+        int32_t w, h;
+        int32_t left, top, right, banner_font, text_font;
+        Rect result, story;
+    } pages[] = {
+        {4800, 6400, 360, 213, 4440, 96, 120, {360, 597, 4440, 1125}, {360, 1317, 4440, 5973}},
+        {2550, 3300, 191, 110, 2358, 48, 61, {191, 302, 2358, 566}, {191, 662, 2358, 3080}},
+    };
+    PaintedBoard b(21, 800, 600);
+    for (const Page& page : pages) {
+        RecordingSurface paper(Rect{0, 0, page.w, page.h});
+        draw_results_page(paper, b.board, page.w, page.h);
+        const auto& ops = paper.ops();
+        ASSERT_EQ(ops.size(), 3u);
+        EXPECT_EQ(ops[0].kind, Kind::text_out);
+        EXPECT_EQ(ops[0].rect.left, page.left);
+        EXPECT_EQ(ops[0].rect.top, page.top);
+        EXPECT_EQ(ops[0].font.height, page.banner_font);
+        EXPECT_EQ(ops[0].text, b.board.print_banner);
+        EXPECT_EQ(ops[1].rect, page.result);
+        EXPECT_EQ(ops[1].font.height, page.text_font);
+        EXPECT_EQ(ops[1].format, DT_WORDBREAK);
+        EXPECT_EQ(ops[2].rect, page.story);
+        EXPECT_EQ(ops[2].font.height, page.text_font);
+        EXPECT_EQ(ops[2].text, b.board.texts.story_text + b.board.texts.notice_text);
+        EXPECT_EQ(ops[2].rect.right, page.right);
+    }
 }
 
 TEST(Overlay, FitRuleEdgeCases) {

@@ -222,26 +222,25 @@ TEST(KeyRules, AfterTheWinOnlyHomeActsAndStartsAFreshGame) {
 }
 
 TEST(ProblemChooser, SeedsFromTheClockAtEveryGame) {
-    int64_t now = 0;
+    // The classic C library generator: seeded with 1 its first value is 41, with 77 it is
+    // 290, with 1000 it is 3304 (worked out by hand from 214013 and 2531011).
+    int64_t now = 1;
     ProblemChooser chooser([&now] { return now; });
-    std::set<int> seen;
-    for (now = 0; now < 2000; ++now) {
-        const int index = chooser.choose();
-        ASSERT_GE(index, 0);
-        ASSERT_LT(index, kProblemCount);
-        EXPECT_EQ(index, ProblemChooser::first_value(static_cast<uint32_t>(now)) % kProblemCount);
-        seen.insert(index);
-    }
-    EXPECT_EQ(seen.size(), 28u);  // every problem comes up
+    EXPECT_EQ(chooser.choose(), 41 % 28);
+    now = 1000;
+    EXPECT_EQ(chooser.choose(), 3304 % 28);
     now = 77;
-    EXPECT_EQ(chooser.choose(), chooser.choose());  // same second, same problem
+    EXPECT_EQ(chooser.choose(), 290 % 28);
+    EXPECT_EQ(chooser.choose(), 290 % 28);  // same second, same problem
     chooser.play_next(27);
     EXPECT_EQ(chooser.choose(), 27);
-    EXPECT_EQ(chooser.choose(), ProblemChooser::first_value(77) % kProblemCount);
-    for (uint32_t seed : {0u, 1u, 0xFFFFFFFFu}) {
-        EXPECT_GE(ProblemChooser::first_value(seed), 0);
-        EXPECT_LE(ProblemChooser::first_value(seed), 32767);
-    }
+    EXPECT_EQ(chooser.choose(), 290 % 28);  // the forced problem is used once
+
+    std::set<int> seen;
+    for (now = 0; now < 2000; ++now) seen.insert(chooser.choose());
+    EXPECT_EQ(seen.size(), 28u);  // every problem comes up, and nothing else
+    EXPECT_EQ(*seen.begin(), 0);
+    EXPECT_EQ(*seen.rbegin(), 27);
 }
 
 // The keys that take the whole line back and then draw the first solution of the row.
@@ -269,7 +268,6 @@ TEST(KeyRules, LongRandomKeyStreamsKeepEveryInvariant) {
     const int32_t keys[] = {VK_TAB, VK_UP,   VK_UP, VK_UP, VK_DOWN, VK_SPACE,
                             VK_F1,  VK_HOME, 'A',   0x25,  0x1B};
     std::uniform_int_distribution<int> pick(0, std::size(keys) - 1);
-    int wins = 0;
     for (int row = 0; row < kProblemCount; ++row) {
         PlacedGame game(row);
         const auto press = [&](int32_t vk) {
@@ -288,11 +286,9 @@ TEST(KeyRules, LongRandomKeyStreamsKeepEveryInvariant) {
                 for (int32_t vk : solving_keys(game.state)) ASSERT_NO_FATAL_FAILURE(press(vk));
             }
             ASSERT_EQ(game.state.game_over, 1);
-            ++wins;
             ASSERT_NO_FATAL_FAILURE(press(VK_HOME));
         }
     }
-    EXPECT_EQ(wins, 280);
 }
 
 }  // namespace
