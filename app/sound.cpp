@@ -85,6 +85,10 @@ void CuePlayer::play_sound(int id) {
     if (playing_ && playing_->sink) playing_->sink->stop();
     cue.buffer.close();
     if (!cue.buffer.open(QIODevice::ReadOnly)) return;
+    // Asked for again at every start: a sink asks the server for the size it got last time,
+    // and a PulseAudio server hands back a little less each time, until the stream is too
+    // small ever to start and the cue falls silent for good.
+    cue.sink->setBufferSize(cue.padded.size());
     cue.sink->start(&cue.buffer);
     playing_ = &cue;
 }

@@ -1,0 +1,79 @@
+// A lesson's worth of sound from the real game window: 20 problems solved with keys 50 ms
+// apart (380 accepted moves and 20 wins), 100 refused moves a little apart, then 30 refused
+// moves 50 ms apart, each cutting off the one before. Quiet seconds separate the parts, so
+// that the recording can be read back part by part (tests/sound_test.py does that).
+#include <QApplication>
+#include <QTest>
+#include <cstdio>
+
+#include "app/main_frame.h"
+#include "app/zarvok_doc.h"
+#include "app/zarvok_view.h"
+
+using namespace zarvo;
+
+namespace {
+
+CZarvokView* view = nullptr;
+
+void press(Qt::Key key, int then_wait_ms) {
+    QTest::keyClick(view, key);
+    QTest::qWait(then_wait_ms);
+}
+
+// The first solution of the problem, one Up every 50 ms.
+void solve() {
+    const Problem p = view->board().game.problem();
+    for (int b = 1; b < p.box_total; ++b)
+        for (int g = 1; b + g < p.box_total; ++g) {
+            const int r = p.box_total - b - g;
+            if (b * p.weight_tens[0] + g * p.weight_tens[1] + r * p.weight_tens[2] != p.load_tens)
+                continue;
+            const int counts[3] = {b, g, r};
+            for (int c = 0; c < 3; ++c) {
+                for (int i = 0; i < counts[c]; ++i) press(Qt::Key_Up, 50);
+                if (c < 2) press(Qt::Key_Tab, 0);
+            }
+            return;
+        }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    CZarvokDoc doc;
+    view = new CZarvokView(ProblemChooser([] { return int64_t{12345}; }));
+    view->board().chooser.play_next(4);
+    CMainFrame frame(doc, view);
+    frame.show_maximized();
+    while (!view->painted_once()) QApplication::processEvents(QEventLoop::AllEvents, 50);
+    view->setFocus();
+    QTest::qWait(1500);
+
+    int wins = 0;
+    for (int game = 0; game < 20; ++game) {
+        if (game > 0) {
+            view->board().chooser.play_next(4 + game);  // problems of 20 boxes
+            press(Qt::Key_Home, 300);
+        }
+        press(Qt::Key_Space, 100);
+        solve();
+        wins += view->board().game.game_over == 1;
+        QTest::qWait(1300);  // the chime rings out
+    }
+    QTest::qWait(1000);
+
+    view->board().chooser.play_next(4);
+    press(Qt::Key_Home, 300);
+    press(Qt::Key_Space, 300);
+    for (int i = 0; i < 100; ++i) press(Qt::Key_Down, 300);  // nothing to take back: refused
+    QTest::qWait(1200);
+
+    for (int i = 0; i < 30; ++i) press(Qt::Key_Down, 50);
+    QTest::qWait(1500);
+
+    std::printf("wins %d moves %d\n", wins, view->board().game.move_count);
+    return wins == 20 ? 0 : 1;
+}
