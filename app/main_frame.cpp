@@ -1,11 +1,13 @@
 #include "app/main_frame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QEvent>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
@@ -16,6 +18,22 @@
 #include "app/zarvok_view.h"
 
 namespace zarvo {
+
+namespace {
+
+// Alt pressed and released alone does not hand the keyboard to the menu bar, where the next
+// arrow key would open a menu instead of reaching the game; Alt with a letter and F10 still
+// open the menus.
+class NoAltAloneStyle : public QProxyStyle {
+  public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override {
+        if (hint == SH_MenuBar_AltKeyNavigation) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+
+}  // namespace
 
 CMainFrame::CMainFrame(CZarvokDoc& doc, CZarvokView* view)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
@@ -40,6 +58,23 @@ CMainFrame::CMainFrame(CZarvokDoc& doc, CZarvokView* view)
     QAction* about = help_menu_->addAction(QStringLiteral("&About Zarvok..."));
     // A separator opens the File menu; Qt hides leading separators unless told otherwise.
     file_menu_->setSeparatorsCollapsible(false);
+
+    auto* style = new NoAltAloneStyle;
+    style->setParent(menuBar());
+    menuBar()->setStyle(style);
+    // A menu that closes (Escape, a command, a click elsewhere) gives the keyboard back to the
+    // game at once, rather than leaving the menu bar holding it unseen.
+    for (QMenu* menu : {file_menu_, help_menu_})
+        connect(menu, &QMenu::aboutToHide, this, [this] {
+            QTimer::singleShot(0, this, [this] {
+                if (!QApplication::activePopupWidget() && isActiveWindow()) view_->setFocus();
+            });
+        });
+    // F10 opens the menus from the keyboard, as on the desktops around it.
+    auto* menu_key = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    menu_key->setContext(Qt::WindowShortcut);
+    connect(menu_key, &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(file_menu_->menuAction()); });
 
     connect(print_, &QAction::triggered, this, [this] {
         OnUpdateFilePrint();  // asked again right before the command runs
@@ -140,12 +175,8 @@ void CMainFrame::document_changed() {
 }
 
 void CMainFrame::OnFileSave() {
-    if (doc_.has_file()) {
-        QMessageBox::information(
-            this, QStringLiteral("Zarvok"),
-            QStringLiteral("%1 was opened from an existing file. Zarvok documents hold nothing, so "
-                           "saving would empty that file; it was left as it was.")
-                .arg(doc_.title()));
+    if (const QString refusal = doc_.save_refusal(); !refusal.isEmpty()) {
+        QMessageBox::information(this, QStringLiteral("Zarvok"), refusal);
         return;
     }
     QFileDialog dialog(this, QStringLiteral("Save As"));

@@ -114,11 +114,21 @@ void CZarvokView::paintEvent(QPaintEvent*) {
 void CZarvokView::keyPressEvent(QKeyEvent* event) {
     event->accept();
     if (is_accelerator(*event)) return;
+    // Keys held with Alt (and Alt itself) are the system's: the menus and the window manager
+    // take what they need of them, and none of them reaches the game.
+    if (event->key() == Qt::Key_Alt || (event->modifiers() & Qt::AltModifier)) return;
     OnKeyDown(virtual_key(*event));
 }
 
 void CZarvokView::OnKeyDown(int32_t vk) {
-    const KeyOutcome outcome = press_key(board_, vk);
+    const bool overlay_up = board_.game.overlay_shown == 1;
+    KeyOutcome outcome = press_key(board_, vk);
+    if (outcome.redraw == Redraw::overlay && overlay_up) {
+        // F1 with the story already up: smoothed text drawn over itself would darken, so the
+        // panel is cleared and the board drawn again, ending with the story as before.
+        outcome.erase_overlay = true;
+        outcome.redraw = Redraw::board_full;
+    }
     for (int i = 0; i < outcome.cue_count; ++i)
         sound_.play_sound(static_cast<int>(outcome.cues[i]));
     if (outcome.erase_overlay || outcome.redraw != Redraw::none) {

@@ -137,6 +137,11 @@ void draw_board(Surface& dc, Board& b, int mode) {
     dc.SetTextColor(score_text);
     dc.DrawText(Number(s.score).text, l.score_box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 
+    // The two labels are drawn again at every draw. Text drawn over itself on a surface that
+    // smooths its edges gets darker each time, so their areas are cleared first: the same
+    // picture as the one drawing on a white client.
+    dc.Rectangle(l.score_label_rect);
+    dc.Rectangle(l.moves_label_rect);
     dc.SelectObject(l.label_font);
     dc.SetTextColor(label_text);
     dc.DrawText("Score", l.score_label_rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
