@@ -122,11 +122,11 @@ class Screenshot:
 
 
 class Game:
-    def __init__(self, server, args=(), home=None):
+    def __init__(self, server, args=(), home=None, extra_env=None):
         self.server = server
         self.home = home or tempfile.mkdtemp(prefix="zarvo-home-")
         env = dict(server.env, HOME=self.home, ZARVOK_REPORT_FIRST_PAINT="1",
-                   XDG_RUNTIME_DIR=self.home)
+                   XDG_RUNTIME_DIR=self.home, **(extra_env or {}))
         self.errfile = open(os.path.join(self.home, "stderr.txt"), "w+")
         self.proc = subprocess.Popen([BINARY, *args], env=env, stdout=subprocess.DEVNULL,
                                      stderr=self.errfile)
@@ -264,7 +264,7 @@ def scenario_keys(server):
 
 
 def scenario_solve_print_home(server):
-    g = Game(server, ["--problem", "21"])
+    g = Game(server, ["--problem", "21"], extra_env={"PAPERSIZE": "letter"})
     try:
         lay, ox, oy = g.lay, g.ox, g.oy
         s0 = g.shot()
@@ -299,6 +299,7 @@ def scenario_solve_print_home(server):
         check(os.path.exists(pdf), "accepting the print dialog wrote no PDF", g.shot())
         info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True).stdout
         check(re.search(r"Pages:\s+1\n", info), f"the PDF is not one page: {info}")
+        check(re.search(r"Page size:\s+612 x 792 pts", info), f"PAPERSIZE=letter did not print on Letter: {info}")
         text = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True, text=True).stdout
         for piece in ("-- Version Z611", "Your score was: 100 -- Your solution was:",
                       "17 boxes weighing 30 pounds each.", "1 box weighing 110 pounds.",
@@ -392,6 +393,74 @@ def scenario_unmaximize(server):
         g.close()
 
 
+def scenario_menus(server):
+    # Closing a menu gives the game the keyboard back; Alt alone opens nothing; keys held with
+    # Alt do nothing in the game; F10 opens the File menu for all to see.
+    g = Game(server, ["--problem", "21"])
+    try:
+        lay, ox, oy = g.lay, g.ox, g.oy
+        g.keys("space")
+        moves = lambda shot: shot.crop(lay["moves_box"], ox, oy)
+        before = g.shot()
+        g.keys("alt+f", "Escape", "alt+f", "Escape", "Escape", "Escape", delay=150)
+        g.keys("Up")
+        one = g.shot()
+        check(moves(one) != moves(before), "an Up after closing the menus never reached the game", one)
+        g.keys("alt", delay=150)
+        g.keys("Up")
+        two = g.shot()
+        check(moves(two) != moves(one), "after Alt alone the Up did not reach the game", two)
+        g.keys("alt+Up", "alt+Down", "alt+space", "alt+F1", delay=100)
+        g.keys("Escape")  # in case a window manager's menu opened
+        check(g.client_crop(g.shot()) == g.client_crop(two), "a key held with Alt acted in the game")
+        g.keys("F10", delay=150)
+        opened = g.shot()
+        menu_area = (0, 0, 160, 120)
+        check(opened.crop(menu_area, ox, oy) != two.crop(menu_area, ox, oy),
+              "F10 showed no menu", opened)
+        g.keys("Up")
+        check(moves(g.shot()) == moves(two), "an Up with the menu open reached the game")
+        g.keys("Escape", delay=150)
+        g.keys("Up")
+        three = g.shot()
+        check(moves(three) != moves(two), "the Up after closing F10's menu did not reach the game", three)
+        check(g.proc.poll() is None, "the program ended in the menus")
+    finally:
+        g.close()
+
+
+def scenario_save(server):
+    # Save makes a new empty file; Qt's file dialog leaves no settings in the home folder; a
+    # second Save says the file is saved already.
+    g = Game(server, ["--problem", "4"])
+    try:
+        g.keys("ctrl+s", delay=150)
+        dialog = g.find_window("^Save As$", timeout=10)
+        check(dialog is not None, "Ctrl+S opened no Save As dialog", g.shot())
+        g.server.x(["xdotool", "windowactivate", "--sync", dialog])
+        target = os.path.join(g.home, "lesson.zarvok")
+        g.keys("ctrl+a", delay=100)
+        g.server.x(["xdotool", "type", "--delay", "20", target], check=True)
+        g.keys("Return", delay=150)
+        deadline = time.time() + 10
+        while not os.path.exists(target) and time.time() < deadline:
+            time.sleep(0.1)
+        check(os.path.exists(target) and os.path.getsize(target) == 0, "Save made no empty file")
+        time.sleep(0.5)
+        written = [os.path.relpath(os.path.join(d, f), g.home) for d, _, files in os.walk(g.home)
+                   for f in files if f not in ("stderr.txt", "lesson.zarvok") and not f.startswith("shot")]
+        check(not written, f"the program left files in the home folder: {written}")
+        g.server.x(["xdotool", "windowactivate", "--sync", g.window])
+        g.keys("ctrl+s", delay=150)
+        box = g.find_window("^Zarvok$", timeout=10)
+        check(box is not None, "a second Ctrl+S said nothing", g.shot())
+        g.server.x(["xdotool", "windowactivate", "--sync", box])
+        g.keys("Return", delay=150)
+        check(g.proc.poll() is None, "the program ended while saving")
+    finally:
+        g.close()
+
+
 def rss_kib(pid):
     with open(f"/proc/{pid}/status") as f:
         return int(re.search(r"VmRSS:\s+(\d+)", f.read()).group(1))
@@ -465,6 +534,8 @@ def main():
             ("keys", lambda: scenario_keys(server)),
             ("solve_print_home", lambda: scenario_solve_print_home(server)),
             ("about", lambda: scenario_about(server)),
+            ("menus", lambda: scenario_menus(server)),
+            ("save", lambda: scenario_save(server)),
             ("exits", lambda: scenario_exits(server)),
             ("unmaximize", lambda: scenario_unmaximize(server)),
             ("key_storm", lambda: scenario_key_storm(server)),
