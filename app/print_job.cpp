@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "app/paper.h"
 #include "app/qt_surface.h"
 #include "app/zarvok_view.h"
 #include "print/results_page.h"
@@ -17,8 +18,11 @@ void CZarvokView::OnFilePrint(bool direct) {
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(document_title_.left(31));
-    if (QPrinterInfo::availablePrinters().isEmpty())
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        // No printer: a PDF file, on the system's paper (a printer has a default of its own).
         printer.setOutputFileName(QDir::home().filePath(QStringLiteral("Zarvok results.pdf")));
+        printer.setPageSize(QPageSize(system_paper()));
+    }
     if (!direct) {
         QPrintDialog dialog(&printer, window());
         dialog.setWindowTitle(QStringLiteral("Print"));

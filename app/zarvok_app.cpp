@@ -3,6 +3,8 @@
 #include <time.h>
 
 #include <QGuiApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 
@@ -19,6 +21,13 @@ CZarvokApp::~CZarvokApp() {
 
 bool CZarvokApp::InitInstance() {
     QGuiApplication::setDesktopFileName(QStringLiteral("zarvok"));
+    // The game keeps no settings. Qt's own file dialogs would remember their last folder in
+    // the user's configuration; they remember it in a folder of ours that goes with the program.
+    settings_dir_ = std::make_unique<QTemporaryDir>();
+    if (settings_dir_->isValid()) {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_dir_->path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_dir_->path());
+    }
 
     // The document first: a file that cannot be opened ends the program before any window or
     // sound device is set up.

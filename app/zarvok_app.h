@@ -6,6 +6,8 @@
 #include "app/command_line.h"
 #include "app/zarvok_doc.h"
 
+class QTemporaryDir;
+
 namespace zarvo {
 
 class CMainFrame;
@@ -31,6 +33,7 @@ class CZarvokApp {
     CMainFrame* frame_ = nullptr;
     CZarvokView* view_ = nullptr;
     int exit_status_ = 0;
+    std::unique_ptr<QTemporaryDir> settings_dir_;
 };
 
 }  // namespace zarvo

@@ -25,6 +25,7 @@ QString CZarvokDoc::display_name(const std::string& path) {
 bool CZarvokDoc::OnNewDocument() {
     title_ = QStringLiteral("Untitled");
     path_.clear();
+    saved_here_ = false;
     return true;
 }
 
@@ -55,6 +56,7 @@ bool CZarvokDoc::OnOpenDocument(const std::string& path, QString& error) {
     ::close(fd);
     path_ = path;
     title_ = display_name(path);
+    saved_here_ = false;
     return true;
 }
 
@@ -83,7 +85,21 @@ bool CZarvokDoc::OnSaveDocument(const std::string& path, QString& error) {
     }
     path_ = path;
     title_ = display_name(path);
+    saved_here_ = true;
     return true;
+}
+
+QString CZarvokDoc::save_refusal() const {
+    if (!has_file()) return {};
+    if (saved_here_)
+        return QStringLiteral(
+                   "%1 is saved already. Zarvok documents hold nothing, so there is "
+                   "nothing more to save.")
+            .arg(title_);
+    return QStringLiteral(
+               "%1 was opened from an existing file. Zarvok documents hold nothing, so "
+               "saving would empty that file; it was left as it was.")
+        .arg(title_);
 }
 
 }  // namespace zarvo

@@ -19,12 +19,16 @@ class CZarvokDoc {
     QString title() const { return title_; }
     const std::string& path() const { return path_; }
     bool has_file() const { return !path_.empty(); }
+    // Why Save must not write now, in the user's words, or empty when it may: a document that
+    // has a file (opened, or saved once already) is never written again.
+    QString save_refusal() const;
 
     static QString display_name(const std::string& path);
 
   private:
     QString title_ = QStringLiteral("Untitled");
     std::string path_;
+    bool saved_here_ = false;  // the file is one this program created by saving
 };
 
 }  // namespace zarvo

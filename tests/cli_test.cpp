@@ -8,11 +8,15 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <string>
 
+#include "app/paper.h"
 #include "app/sound.h"
+#include "app/zarvok_app.h"
 #include "app/zarvok_doc.h"
+#include "app/zarvok_view.h"
 
 namespace zarvo {
 namespace {
@@ -149,6 +153,7 @@ TEST(Document, SaveNeverDestroysAFile) {
 
     CZarvokDoc doc;
     QString error;
+    EXPECT_TRUE(doc.save_refusal().isEmpty());
     EXPECT_FALSE(doc.OnSaveDocument(existing, error));
     EXPECT_TRUE(error.contains("already exists"));
     QFile check(QString::fromStdString(existing));
@@ -160,6 +165,7 @@ TEST(Document, SaveNeverDestroysAFile) {
     EXPECT_TRUE(doc.OnSaveDocument(fresh, error));
     EXPECT_EQ(QFileInfo(QString::fromStdString(fresh)).size(), 0);
     EXPECT_EQ(doc.title(), "new.zarvok");
+    EXPECT_TRUE(doc.save_refusal().startsWith("new.zarvok is saved already."));
 
     EXPECT_FALSE(doc.OnSaveDocument("/dev/full", error));  // a device is never written over
     EXPECT_FALSE(doc.OnSaveDocument("/proc/zarvo-no-such/x", error));
@@ -173,8 +179,32 @@ TEST(Document, SaveNeverDestroysAFile) {
 
     EXPECT_TRUE(doc.OnOpenDocument(existing, error));
     EXPECT_EQ(doc.title(), "homework.txt");
+    EXPECT_TRUE(doc.save_refusal().startsWith("homework.txt was opened from an existing file."));
     EXPECT_FALSE(doc.OnOpenDocument(QFile::encodeName(dir.path()).toStdString(), error));
     EXPECT_EQ(doc.title(), "homework.txt");  // a failed open leaves the document as it was
+}
+
+TEST(Startup, TheChosenProblemComesFirstAndQtKeepsNoSettingsOfOurs) {
+    CommandLine line;
+    line.problem = 21;
+    CZarvokApp app(line);
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_EQ(app.view()->board().game.problem_index, 21);
+    // What Qt's dialogs would remember goes to a folder that leaves with the program.
+    QSettings remembered(QSettings::UserScope, QStringLiteral("QtProject"));
+    EXPECT_TRUE(remembered.fileName().startsWith(QDir::tempPath()))
+        << remembered.fileName().toStdString();
+}
+
+TEST(Printing, PaperComesFromPapersizeThenTheSystemThenTheLocale) {
+    EXPECT_EQ(paper_from("letter", "a4\n", "a4"), QPageSize::Letter);
+    EXPECT_EQ(paper_from("Legal", {}, {}), QPageSize::Legal);
+    EXPECT_EQ(paper_from("no-such-paper", "# the system's\nletter\n", "a4"), QPageSize::Letter);
+    EXPECT_EQ(paper_from(nullptr, "a4", "letter"), QPageSize::A4);
+    EXPECT_EQ(paper_from(nullptr, {}, "letter"), QPageSize::Letter);
+    EXPECT_EQ(paper_from(nullptr, "\n", "a4"), QPageSize::A4);
+    EXPECT_EQ(paper_from(nullptr, {}, {}), QPageSize::A4);
+    EXPECT_EQ(paper_from(nullptr, "folio-of-doom", "letter"), QPageSize::A4);
 }
 
 TEST(SoundCues, ClipsHaveTheirFormats) {
