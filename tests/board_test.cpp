@@ -112,25 +112,95 @@ TEST(Layout, SizeTableOnBothSidesOfEveryBoundary) {
     EXPECT_TRUE(client_too_small(780, 539));
 }
 
-TEST(Layout, GeometryOfTheTableAndThePanel) {
-    for (auto [w, h, header, panel] :
-         {std::tuple{800, 600, 140, 335}, std::tuple{1024, 768, 192, 439}}) {
+TEST(Layout, GeometryAtTenAndAtTwelve) {
+    // Every rectangle at 800x600 (units 10/10) and at 1024x768 (12/12), worked out by hand
+    // from the geometry table; the header row at 140 and 192 and the text panel at 335 and 439
+    // are the design's own examples.
+    struct Expected {
+        int32_t w, h;
+        Rect grid, graph, title, moves_label, moves, score_label, score, circle, hint;
+        int32_t header_left[3], header_right[3], header_top, row_top[5], cell_height;
+        Rect prompt, prompt_text, panel;
+        int32_t fonts[4];  // number, label, axis, title
+    } cases[] = {
+        {800,
+         600,
+         {290, 50, 790, 550},
+         {270, 40, 800, 570},
+         {290, 0, 790, 50},
+         {20, 29, 70, 39},
+         {20, 40, 70, 60},
+         {80, 29, 130, 39},
+         {80, 40, 130, 60},
+         {55, 80, 95, 120},
+         {105, 85, 215, 120},
+         {80, 139, 198},
+         {140, 199, 258},
+         140,
+         {169, 198, 227, 256, 285},
+         30,
+         {20, 365, 258, 505},
+         {23, 367, 255, 503},
+         {20, 335, 780, 600},
+         {25, 15, 10, 37}},
+        {1024,
+         768,
+         {348, 84, 948, 684},
+         {324, 72, 1024, 708},
+         {348, 0, 948, 84},
+         {24, 35, 84, 47},
+         {24, 48, 84, 72},
+         {96, 35, 156, 47},
+         {96, 48, 156, 72},
+         {66, 96, 114, 144},
+         {126, 102, 258, 144},
+         {96, 167, 238},
+         {168, 239, 310},
+         192,
+         {227, 262, 297, 332, 367},
+         36,
+         {24, 463, 310, 631},
+         {27, 465, 307, 629},
+         {24, 439, 1000, 768},
+         {30, 18, 12, 63}},
+    };
+    for (const Expected& e : cases) {
+        SCOPED_TRACE(e.w);
         Layout l;
-        l.client_rect = {0, 0, w, h};
-        const Units u = choose_units(w, h);
+        l.client_rect = {0, 0, e.w, e.h};
+        const Units u = choose_units(e.w, e.h);
         l.grid_unit = u.grid_unit;
         l.text_unit = u.text_unit;
         compute_grid(l);
         compute_panels(l);
-        EXPECT_EQ(l.table_header[0].top, header);
-        EXPECT_EQ(l.text_panel.top, panel);
-        EXPECT_EQ(l.text_panel.bottom, h);
-        EXPECT_EQ(l.grid_rect.width(), 50 * l.grid_unit);
-        EXPECT_EQ(l.grid_rect.height(), 50 * l.grid_unit);
-        // Neighbouring cells share their border line.
-        EXPECT_EQ(l.table_cell[0][1].left, l.table_cell[0][0].right - 1);
-        EXPECT_EQ(l.table_cell[1][0].top, l.table_cell[0][0].bottom - 1);
-        EXPECT_EQ(l.table_row_label[0].right, l.table_cell[0][0].left + 1);
+        EXPECT_EQ(l.grid_rect, e.grid);
+        EXPECT_EQ(l.graph_area, e.graph);
+        EXPECT_EQ(l.title_rect, e.title);
+        EXPECT_EQ(l.moves_label_rect, e.moves_label);
+        EXPECT_EQ(l.moves_box, e.moves);
+        EXPECT_EQ(l.score_label_rect, e.score_label);
+        EXPECT_EQ(l.score_box, e.score);
+        EXPECT_EQ(l.colour_circle, e.circle);
+        EXPECT_EQ(l.colour_hint_box, e.hint);
+        for (int k = 0; k < 3; ++k) {
+            const Rect header{e.header_left[k], e.header_top, e.header_right[k],
+                              e.header_top + e.cell_height};
+            EXPECT_EQ(l.table_header[k], header);
+            for (int r = 0; r < 5; ++r)
+                EXPECT_EQ(l.table_cell[r][k],
+                          (Rect{e.header_left[k], e.row_top[r], e.header_right[k],
+                                e.row_top[r] + e.cell_height}));
+        }
+        for (int r = 0; r < 5; ++r)
+            EXPECT_EQ(l.table_row_label[r], (Rect{e.moves.left, e.row_top[r], e.header_left[0] + 1,
+                                                  e.row_top[r] + e.cell_height}));
+        EXPECT_EQ(l.prompt_box, e.prompt);
+        EXPECT_EQ(l.prompt_text_rect, e.prompt_text);
+        EXPECT_EQ(l.text_panel, e.panel);
+        const Font fonts[4] = {l.number_font, l.label_font, l.axis_font, l.title_font};
+        for (int f = 0; f < 4; ++f) EXPECT_EQ(fonts[f].height, e.fonts[f]);
+        EXPECT_TRUE(l.number_font.bold() && l.title_font.bold());
+        EXPECT_FALSE(l.label_font.bold() || l.axis_font.bold());
     }
 }
 

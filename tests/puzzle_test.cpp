@@ -29,16 +29,26 @@ std::vector<Solution> brute_force_solutions(const Problem& p) {
     return found;
 }
 
-TEST(ProblemTable, EveryRowFitsTheGridAndHasSeveralSolutions) {
+TEST(ProblemTable, EveryRowIsTheDesignsAndHasSeveralSolutions) {
+    // The 28 problems as the design lists them: box weights in pounds, then N. Every load is
+    // 1000 pounds, and N boxes span the 100 cells of the grid.
+    const int rows[kProblemCount][4] = {
+        {10, 20, 120, 50}, {10, 30, 80, 50},   {10, 60, 110, 50}, {10, 60, 160, 50},
+        {10, 30, 90, 20},  {10, 30, 150, 20},  {10, 50, 70, 20},  {10, 60, 80, 20},
+        {10, 60, 160, 20}, {10, 70, 150, 20},  {20, 50, 80, 20},  {20, 50, 110, 20},
+        {20, 60, 90, 20},  {20, 60, 100, 20},  {20, 60, 140, 20}, {20, 70, 170, 20},
+        {20, 80, 100, 20}, {20, 80, 140, 20},  {30, 50, 80, 20},  {30, 50, 130, 20},
+        {30, 70, 110, 20}, {30, 110, 190, 20}, {40, 50, 70, 20},  {40, 50, 90, 20},
+        {40, 50, 120, 20}, {40, 60, 70, 20},   {40, 60, 80, 20},  {40, 60, 120, 20},
+    };
     for (int i = 0; i < kProblemCount; ++i) {
         SCOPED_TRACE(i);
         const Problem p = problem_table(i);
+        for (int c = 0; c < 3; ++c) EXPECT_EQ(10 * p.weight_tens[c], rows[i][c]);
+        EXPECT_EQ(p.box_total, rows[i][3]);
         EXPECT_EQ(p.load_tens, 100);
-        EXPECT_EQ(p.box_total * p.cells_per_box, 100);
+        EXPECT_EQ(p.cells_per_box, rows[i][3] == 50 ? 2 : 5);
         EXPECT_EQ(p.line_step, p.cells_per_box);
-        EXPECT_LT(p.weight_tens[0], p.weight_tens[1]);
-        EXPECT_LT(p.weight_tens[1], p.weight_tens[2]);
-        EXPECT_EQ(p.box_total, i < 4 ? 50 : 20);
         EXPECT_GE(brute_force_solutions(p).size(), 2u);
     }
 }
@@ -217,6 +227,11 @@ TEST(KeyRules, AfterTheWinOnlyHomeActsAndStartsAFreshGame) {
     EXPECT_EQ(game.state.board_state, 1);
     EXPECT_EQ(game.state.layout_ready, 0);
     EXPECT_EQ(game.state.boxes_remaining, 20);
+    EXPECT_EQ(game.state.weight_remaining, 1000);
+    for (int32_t value : {game.state.blue_count, game.state.green_count, game.state.red_count,
+                          game.state.blue_weight, game.state.green_weight, game.state.red_weight,
+                          game.state.total_count, game.state.total_weight})
+        EXPECT_EQ(value, 0);  // the table is empty at once, before the next paint places the line
     EXPECT_FALSE(print_enabled(game.state));
     EXPECT_EQ(game.key(VK_UP).cue_count, 0);  // nothing acts until the next paint
 }

@@ -120,7 +120,8 @@ def all_mutants(tree):
 
 # ------------------------------------------------------------------ building and testing
 def run(cmd, cwd, timeout=None, env=None):
-    return subprocess.run(cmd, cwd=cwd, capture_output=True, text=True, timeout=timeout, env=env)
+    return subprocess.run(cmd, cwd=cwd, capture_output=True, text=True, errors="replace",
+                          timeout=timeout, env=env)
 
 
 def copy_tree(work):
