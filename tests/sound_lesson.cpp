@@ -1,7 +1,8 @@
 // A lesson's worth of sound from the real game window: 20 problems solved with keys 50 ms
 // apart (380 accepted moves and 20 wins), 100 refused moves a little apart, then 30 refused
 // moves 50 ms apart, each cutting off the one before. Quiet seconds separate the parts, so
-// that the recording can be read back part by part (tests/sound_test.py does that).
+// that the recording can be read back part by part (tests/sound_test.py does that). With
+// --short: 2 problems and 10 refused moves, for quick checks.
 #include <QApplication>
 #include <QTest>
 #include <cstdio>
@@ -43,6 +44,9 @@ void solve() {
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const bool short_lesson = argc > 1 && qstrcmp(argv[1], "--short") == 0;
+    const int games = short_lesson ? 2 : 20;
+    const int refusals = short_lesson ? 10 : 100;
     CZarvokDoc doc;
     view = new CZarvokView(ProblemChooser([] { return int64_t{12345}; }));
     view->board().chooser.play_next(4);
@@ -53,7 +57,7 @@ int main(int argc, char** argv) {
     QTest::qWait(1500);
 
     int wins = 0;
-    for (int game = 0; game < 20; ++game) {
+    for (int game = 0; game < games; ++game) {
         if (game > 0) {
             view->board().chooser.play_next(4 + game);  // problems of 20 boxes
             press(Qt::Key_Home, 300);
@@ -68,12 +72,12 @@ int main(int argc, char** argv) {
     view->board().chooser.play_next(4);
     press(Qt::Key_Home, 300);
     press(Qt::Key_Space, 300);
-    for (int i = 0; i < 100; ++i) press(Qt::Key_Down, 300);  // nothing to take back: refused
+    for (int i = 0; i < refusals; ++i) press(Qt::Key_Down, 300);  // nothing to take back: refused
     QTest::qWait(1200);
 
     for (int i = 0; i < 30; ++i) press(Qt::Key_Down, 50);
     QTest::qWait(1500);
 
     std::printf("wins %d moves %d\n", wins, view->board().game.move_count);
-    return wins == 20 ? 0 : 1;
+    return wins == games ? 0 : 1;
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The game's sound cues over a lesson, heard through a real PulseAudio server.
 
-usage: sound_test.py SOUND_LESSON_BINARY CUE_FOLDER
+usage: sound_test.py [--short] SOUND_LESSON_BINARY CUE_FOLDER
 
 Starts a PulseAudio daemon of its own (no default script, so nothing suspends on idle) with a
 null sink at the clips' rate and without rewinds, records the sink's monitor with parec from a
@@ -17,7 +17,9 @@ import sys
 import tempfile
 import time
 
-LESSON, CUES = sys.argv[1], sys.argv[2]
+SHORT = sys.argv[1:2] == ["--short"]
+LESSON, CUES = sys.argv[1 + SHORT], sys.argv[2 + SHORT]
+GAMES, REFUSALS = (2, 10) if SHORT else (20, 100)
 RATE = 22050
 THRESHOLD = 300  # of 32768: quieter than any cue's body, louder than silence
 MERGE = RATE * 8 // 1000  # gaps shorter than 8 ms are inside one sound (zero crossings, a fading tail)
@@ -98,7 +100,7 @@ def main():
              "--format=s16le", "--latency-msec=20", "--raw", raw], env=env)
         time.sleep(1.0)
         started = time.time()
-        lesson = subprocess.run([LESSON], env=env, capture_output=True, text=True, timeout=300)
+        lesson = subprocess.run([LESSON] + ["--short"] * SHORT, env=env, capture_output=True, text=True, timeout=300)
         elapsed = time.time() - started
         time.sleep(0.5)
         recorder.send_signal(signal.SIGINT)
@@ -121,13 +123,13 @@ def main():
           f"(lesson {elapsed:.1f} s); clips: click {expected['click']}, buzz {expected['buzz']}, "
           f"chime {expected['chime']} frames")
 
-    # What the lesson played, in order: 20 times 19 clicks and a chime (the click of the
-    # winning move is cut off by the chime at once), 100 buzzes, and 30 buzzes 50 ms apart,
+    # What the lesson played, in order: 20 (or 2) times 19 clicks and a chime (the click of the
+    # winning move is cut off by the chime at once), 100 (or 10) buzzes, 30 buzzes 50 ms apart,
     # each cut off by the next (so heard for part of those 50 ms), the last one whole.
     plan = []
-    for _ in range(20):
+    for _ in range(GAMES):
         plan += [("click", expected["click"])] * 19 + [("chime", expected["chime"])]
-    plan += [("buzz", expected["buzz"])] * 100
+    plan += [("buzz", expected["buzz"])] * REFUSALS
     plan += [("cut-off buzz", RATE * 40 // 1000)] * 29 + [("buzz", expected["buzz"])]
 
     faults = []

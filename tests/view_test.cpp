@@ -238,8 +238,10 @@ TEST(Frame, PrintFollowsTheGameAndAcceleratorsNeverReachTheGame) {
     f.solve();
     EXPECT_EQ(f.view->board().game.game_over, 1);
     EXPECT_TRUE(f.frame.print_action()->isEnabled());
+    f.frame.setWindowTitle(QStringLiteral("before Home"));
     f.key(Qt::Key_Home);
     EXPECT_FALSE(f.frame.print_action()->isEnabled());
+    EXPECT_TRUE(f.frame.windowTitle().endsWith(" -- Version Z611"));  // Home paints the banner
 }
 
 TEST(Frame, FileNewKeepsTheGame) {

@@ -8,11 +8,15 @@ The tree as it is now (tracked and untracked files git does not ignore) is copie
 folder, built there once, and then each sampled mutant is applied, built incrementally and run
 against the fast test binaries (puzzle_tests, board_tests and the offscreen qt_tests; not the
 end-to-end suites). A mutant is killed when a test fails or times out, survives when all pass,
-and counts as neither when it does not compile. The report gives the score and every survivor
-with its diff. Nothing in the real tree is touched.
+and counts as neither when it does not compile. Mutants of the sound player are also played
+through a short lesson on a PulseAudio server of their own (tests/sound_test.py --short).
+
+A survivor that tools/mutate-equivalent.txt lists (by file, line and mutated line) is reported
+as equivalent, with the reason given there, and left out of the score; every other survivor is
+a fault the tests miss. The report gives the score and every survivor with its diff. Nothing in
+the real tree is touched.
 """
 import argparse
-import difflib
 import os
 import random
 import re
@@ -26,6 +30,10 @@ TOP = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 FOLDERS = ("puzzle", "board", "print", "app")
 TESTS = ("puzzle_tests", "board_tests", "qt_tests")
 TEST_TIMEOUT = 120
+EQUIVALENT = os.path.join(TOP, "tools", "mutate-equivalent.txt")
+# Files whose mutants also run a slower test: (file, build target, command in the copy).
+SLOW = {"app/sound.cpp": ("sound_lesson", ["python3", "tests/sound_test.py", "--short",
+                                           "{build}/tests/sound_lesson", "{build}/cues"])}
 
 # ------------------------------------------------------------------ the mutation operators
 SWAPS = {"<": "<=", "<=": "<", ">": ">=", ">=": ">", "==": "!=", "!=": "==",
@@ -136,9 +144,40 @@ def copy_tree(work):
     return src
 
 
-def build(src, build_dir):
-    r = run(["cmake", "--build", build_dir, "-j", str(os.cpu_count() or 2), "--target", *TESTS], src)
+def build(src, build_dir, extra=()):
+    r = run(["cmake", "--build", build_dir, "-j", str(os.cpu_count() or 2), "--target", *TESTS,
+             *extra], src)
     return r.returncode == 0, r.stdout[-3000:] + r.stderr[-3000:]
+
+
+def known_equivalents():
+    """(file, line, mutated line) -> why, from the blocks of tools/mutate-equivalent.txt."""
+    known = {}
+    if not os.path.exists(EQUIVALENT):
+        return known
+    with open(EQUIVALENT) as f:
+        blocks = f.read().split("\n\n")
+    for block in blocks:
+        fields = {}
+        for line in block.splitlines():
+            if line.startswith("#") or ":" not in line:
+                continue
+            key, value = line.split(":", 1)
+            fields[key.strip()] = value.strip()
+        if {"file", "from", "to", "why"} <= fields.keys():
+            known[(fields["file"], fields["from"], fields["to"])] = fields["why"]
+    return known
+
+
+def slow_test_passes(rel, src, build_dir):
+    if rel not in SLOW:
+        return True, ""
+    _, command = SLOW[rel]
+    try:
+        r = run([part.format(build=build_dir) for part in command], src, 300)
+    except subprocess.TimeoutExpired:
+        return False, f"{os.path.basename(command[1])}: timed out"
+    return r.returncode == 0, "" if r.returncode == 0 else os.path.basename(command[1])
 
 
 def tests_pass(build_dir):
@@ -178,17 +217,21 @@ def main():
     sample = random.Random(args.seed).sample(mutants, min(args.count, len(mutants)))
 
     build_dir = os.path.join(args.work, "build")
+    slow_targets = sorted({SLOW[m[0]][0] for m in sample if m[0] in SLOW})
     r = run(["cmake", "-S", src, "-B", build_dir, "-DCMAKE_BUILD_TYPE=Debug", "-DZARVO_BENCH=OFF"], src)
     if r.returncode != 0:
         sys.exit("mutate: the copy does not configure:\n" + r.stderr)
-    ok, log = build(src, build_dir)
+    ok, log = build(src, build_dir, slow_targets)
     if not ok:
         sys.exit("mutate: the unmutated copy does not build:\n" + log)
     ok, why = tests_pass(build_dir)
+    for rel in {m[0] for m in sample if m[0] in SLOW}:
+        ok, why = (ok, why) if not ok else slow_test_passes(rel, src, build_dir)
     if not ok:
         sys.exit(f"mutate: the unmutated copy fails its tests ({why})")
 
-    killed, survived, broken = [], [], []
+    equivalents = known_equivalents()
+    killed, survived, equivalent, broken = [], [], [], []
     started = time.time()
     for i, (rel, kind, n, start, end, new) in enumerate(sample, 1):
         path = os.path.join(src, rel)
@@ -196,38 +239,50 @@ def main():
             original = f.read()
         lines = original.splitlines(keepends=True)
         old_line = lines[n]
-        new_line = old_line[:start] + new + old_line[end:]
-        if kind == "dropped statement":
-            new_line = "\n"
+        new_line = "\n" if kind == "dropped statement" else old_line[:start] + new + old_line[end:]
         lines[n] = new_line
-        diff = "".join(difflib.unified_diff([old_line], [new_line], f"a/{rel}", f"b/{rel}", n=0,
-                                            lineterm="\n")).replace("@@ -1 +1 @@", f"@@ line {n + 1} @@")
+        diff = f"--- {rel}:{n + 1}\n-{old_line.rstrip()}\n+{new_line.rstrip()}\n"
         with open(path, "w") as f:
             f.write("".join(lines))
         try:
-            compiled, _ = build(src, build_dir)
+            compiled, _ = build(src, build_dir, [SLOW[rel][0]] if rel in SLOW else [])
             if not compiled:
                 verdict = "does not compile"
                 broken.append(diff)
             else:
                 passed, why = tests_pass(build_dir)
-                verdict = "survived" if passed else f"killed by {why}"
-                (survived if passed else killed).append((kind, diff, why))
+                if passed:
+                    passed, why = slow_test_passes(rel, src, build_dir)
+                if not passed:
+                    verdict = f"killed by {why}"
+                    killed.append(diff)
+                elif (rel, old_line.strip(), new_line.strip()) in equivalents:
+                    reason = equivalents[(rel, old_line.strip(), new_line.strip())]
+                    verdict = "survived, equivalent"
+                    equivalent.append((kind, diff, reason))
+                else:
+                    verdict = "survived"
+                    survived.append((kind, diff))
         finally:
             with open(path, "w") as f:
                 f.write(original)
         print(f"[{i}/{len(sample)}] {rel}:{n + 1} {kind}: {verdict}", flush=True)
     build(src, build_dir)  # leave the copy built as it was
 
-    compiling = len(killed) + len(survived)
-    score = 100.0 * len(killed) / compiling if compiling else 0.0
+    compiling = len(killed) + len(survived) + len(equivalent)
+    counted = len(killed) + len(survived)
+    score = 100.0 * len(killed) / counted if counted else 0.0
     print()
     print(f"mutants: {len(sample)} sampled (seed {args.seed}) of {len(mutants)}; "
           f"{len(broken)} do not compile; {compiling} compile")
-    print(f"killed: {len(killed)}, survived: {len(survived)}; "
-          f"score {score:.1f}% of compiling mutants killed ({time.time() - started:.0f} s)")
-    for kind, diff, _ in survived:
+    print(f"killed: {len(killed)}, survived: {len(survived)}, equivalent: {len(equivalent)} "
+          f"({time.time() - started:.0f} s)")
+    print(f"score: {score:.1f}% of the compiling mutants that are not equivalent were killed "
+          f"({100.0 * len(killed) / compiling if compiling else 0.0:.1f}% of all compiling)")
+    for kind, diff in survived:
         print(f"\nsurvivor ({kind}):\n{diff}", end="")
+    for kind, diff, reason in equivalent:
+        print(f"\nequivalent ({kind}): {reason}\n{diff}", end="")
     return 0
 
 
