@@ -11,9 +11,11 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
+#include <QWindow>
 
 #include "app/about_dlg.h"
 #include "app/keys.h"
+#include "app/x11_window.h"
 #include "app/zarvok_doc.h"
 #include "app/zarvok_view.h"
 
@@ -84,6 +86,12 @@ CMainFrame::CMainFrame(CZarvokDoc& doc, CZarvokView* view)
     connect(about, &QAction::triggered, this, &CMainFrame::OnAppAbout);
     connect(file_menu_, &QMenu::aboutToShow, this, &CMainFrame::OnUpdateFilePrint);
     connect(view_, &CZarvokView::gameChanged, this, &CMainFrame::OnUpdateFilePrint);
+    // A window manager maximizes the frame into the screen's new work area itself; without
+    // one, the frame follows the screen, so that the next paint sees the new size.
+    connect(view_, &CZarvokView::screenChanged, this, [this] {
+        if (x11_window_manager_running() || !windowHandle() || !windowHandle()->screen()) return;
+        setGeometry(windowHandle()->screen()->availableGeometry());
+    });
 
     // The accelerators other than Print: each one consumes its key.
     for (const Accelerator& a : kAccelerators) {
@@ -116,6 +124,8 @@ CMainFrame::CMainFrame(CZarvokDoc& doc, CZarvokView* view)
 void CMainFrame::show_maximized() {
     if (QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
+    winId();  // the native window, so that the hints go out before it is shown
+    x11_offer_only_close(windowHandle());
     showMaximized();
     activateWindow();  // without a window manager nobody else gives the game the keyboard
 }
@@ -123,11 +133,12 @@ void CMainFrame::show_maximized() {
 void CMainFrame::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange || !isVisible()) return;
+    // Minimized, the frame comes back as it was when the window manager restores it.
+    if (windowState() & Qt::WindowMinimized) return;
     if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
         // Un-maximized by the window manager: back to maximized; nothing is drawn meanwhile.
-        QTimer::singleShot(0, this, [this] {
-            setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
-        });
+        QTimer::singleShot(0, this,
+                           [this] { setWindowState(windowState() | Qt::WindowMaximized); });
     } else {
         view_->invalidate();
     }

@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <ctime>
 
 #include "app/keys.h"
@@ -33,10 +35,47 @@ void CZarvokView::set_require_maximized(bool on) {
     require_maximized_ = on;
 }
 
+void CZarvokView::watch_screen() {
+    QWindow* handle = window()->windowHandle();
+    if (!handle || watched_window_ == handle) return;
+    watched_window_ = handle;
+    const auto follow = [this](QScreen* screen) {
+        if (watched_screen_) disconnect(watched_screen_, nullptr, this, nullptr);
+        watched_screen_ = screen;
+        if (!screen) return;
+        // Only a change of the screen itself (its size, or the work area a window maximizes
+        // into) lets the next paint find a new client size, and end the game as designed.
+        const auto changed = [this] {
+            emit screenChanged();
+            invalidate();
+        };
+        connect(screen, &QScreen::geometryChanged, this, changed);
+        connect(screen, &QScreen::availableGeometryChanged, this, changed);
+    };
+    follow(handle->screen());
+    connect(handle, &QWindow::screenChanged, this, [this, follow](QScreen* screen) {
+        follow(screen);
+        emit screenChanged();
+        invalidate();
+    });
+}
+
+QRect CZarvokView::screen_area() const {
+    const QWindow* handle = window()->windowHandle();
+    const QScreen* screen = handle ? handle->screen() : nullptr;
+    return screen ? screen->availableGeometry() : QRect();
+}
+
 bool CZarvokView::size_settled() const {
     if (!require_maximized_) return true;
-    // A window manager may un-maximize the frame for a moment; nothing is drawn at that size.
-    return window()->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
+    // Whatever a window manager does to the frame (restore, resize, move, minimize), nothing
+    // is drawn at any size but the one the board was laid out for. A new size is painted only
+    // once the screen's work area is no longer the one the board was laid out on, and the
+    // frame is maximized into it: then the paint procedure ends the game, as designed.
+    const bool maximized = window()->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
+    if (canvas_.isNull()) return maximized;
+    if (canvas_matches_view()) return true;
+    return maximized && screen_area() != layout_screen_area_;
 }
 
 bool CZarvokView::canvas_matches_view() const {
@@ -49,6 +88,7 @@ bool CZarvokView::ensure_canvas() {
     const QSize pixels = size() * dpr;
     if (pixels.isEmpty()) return false;
     if (!canvas_matches_view()) {
+        layout_screen_area_ = screen_area();
         canvas_ = QImage(pixels, QImage::Format_RGB32);
         canvas_.setDevicePixelRatio(dpr);
         canvas_.fill(Qt::white);
@@ -92,10 +132,11 @@ void CZarvokView::invalidate() {
 void CZarvokView::showEvent(QShowEvent* event) {
     paint_due_ = true;
     QWidget::showEvent(event);
+    watch_screen();
 }
 
-// A new size is painted anew (where the paint procedure ends the game if the layout no longer
-// fits); while the frame is only passing through another size, nothing is drawn.
+// Any resize asks for the paint procedure; it runs once the frame is back at the board's size,
+// or at a new size once the screen has changed (and then ends the game, as designed).
 void CZarvokView::resizeEvent(QResizeEvent* event) {
     paint_due_ = true;
     QWidget::resizeEvent(event);
@@ -106,9 +147,12 @@ void CZarvokView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (canvas_.isNull()) {
         painter.fillRect(rect(), Qt::white);
-    } else {
-        painter.drawImage(QPoint(0, 0), canvas_);
+        return;
     }
+    painter.drawImage(QPoint(0, 0), canvas_);
+    // While a window manager holds the frame at another size, the board shows at its own size.
+    const QRect board(QPoint(0, 0), canvas_.deviceIndependentSize().toSize());
+    for (const QRect& spare : (QRegion(rect()) - board)) painter.fillRect(spare, Qt::white);
 }
 
 void CZarvokView::keyPressEvent(QKeyEvent* event) {
@@ -132,13 +176,13 @@ void CZarvokView::OnKeyDown(int32_t vk) {
     for (int i = 0; i < outcome.cue_count; ++i)
         sound_.play_sound(static_cast<int>(outcome.cues[i]));
     if (outcome.erase_overlay || outcome.redraw != Redraw::none) {
-        if (!canvas_matches_view()) {
-            // The frame is passing through another size: the paint once it is back shows the
-            // whole board as the key left it.
-            invalidate();
+        if (canvas_.isNull()) {
+            invalidate();  // nothing painted yet: the first paint shows the board as it is now
             emit gameChanged();
             return;
         }
+        // The canvas keeps the board's size whatever the frame goes through meanwhile, so the
+        // key draws on it as always and the screen shows it once the frame is back.
         PaintResult result;
         {
             QPainter painter(&canvas_);

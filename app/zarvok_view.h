@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QImage>
+#include <QPointer>
+#include <QScreen>
 #include <QWidget>
 
 #include "app/sound.h"
@@ -10,6 +12,7 @@
 #include "print/results_page.h"
 
 class QPrinter;
+class QWindow;
 
 namespace zarvo {
 
@@ -50,6 +53,8 @@ class CZarvokView : public QWidget {
   signals:
     void gameChanged();
     void firstPaintDone();
+    // The screen the frame is on changed its size or its work area.
+    void screenChanged();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -62,6 +67,8 @@ class CZarvokView : public QWidget {
     bool ensure_canvas();
     bool canvas_matches_view() const;
     bool size_settled() const;
+    void watch_screen();
+    QRect screen_area() const;
     void after_paint(PaintResult result);
 
     Board board_;
@@ -71,6 +78,9 @@ class CZarvokView : public QWidget {
     bool paint_due_ = true;
     bool painted_once_ = false;
     bool require_maximized_ = false;
+    QRect layout_screen_area_;  // the screen's work area when the board was laid out
+    QWindow* watched_window_ = nullptr;
+    QPointer<QScreen> watched_screen_;
 };
 
 }  // namespace zarvo
