@@ -156,10 +156,32 @@ QString QtSurface::arial_family() {
     return family;
 }
 
-QtSurface::QtSurface(QPainter& painter, Rect client)
-    : p_(painter), client_(client), font_(&font_entry(Font{}, painter.device())) {
+QtSurface::QtSurface(QPainter& painter, Rect client, QRegion* inked)
+    : p_(painter), client_(client), font_(&font_entry(Font{}, painter.device())), inked_(inked) {
     p_.setRenderHint(QPainter::Antialiasing, false);
     p_.setRenderHint(QPainter::TextAntialiasing, true);
+}
+
+void QtSurface::ink(int32_t l, int32_t t, int32_t r, int32_t b) {
+    const QRect drawn = QRect(l, t, r - l, b - t) & QRect(0, 0, client_.right, client_.bottom);
+    if (drawn.isEmpty()) return;
+    damage_ += drawn;
+    if (inked_) *inked_ += drawn;
+}
+
+void QtSurface::blank(int32_t l, int32_t t, int32_t r, int32_t b) {
+    const QRect area = QRect(l, t, r - l, b - t) & QRect(0, 0, client_.right, client_.bottom);
+    if (area.isEmpty()) return;
+    if (!inked_) {
+        damage_ += area;
+        return;
+    }
+    damage_ += *inked_ & area;  // white over white changes nothing
+    *inked_ -= area;
+}
+
+QRegion QtSurface::damage() const {
+    return damage_;
 }
 
 void QtSurface::SelectObject(const Font& font) {
@@ -169,10 +191,20 @@ void QtSurface::SelectObject(const Font& font) {
 void QtSurface::FillRect(const Rect& r, const Brush& brush) {
     if (r.right <= r.left || r.bottom <= r.top) return;
     p_.fillRect(QRect(r.left, r.top, r.width(), r.height()), to_qcolor(brush.colour));
+    if (brush.colour == 0xFFFFFF) {
+        blank(r.left, r.top, r.right, r.bottom);
+    } else {
+        ink(r.left, r.top, r.right, r.bottom);
+    }
 }
 
 void QtSurface::Rectangle(int32_t l, int32_t t, int32_t r, int32_t b) {
     if (r <= l || b <= t) return;
+    if (pen_.colour == 0xFFFFFF && brush_.colour == 0xFFFFFF) {
+        blank(l, t, r, b);
+    } else {
+        ink(l, t, r, b);
+    }
     const QColor pen = to_qcolor(pen_.colour);
     const int32_t w = r - l, h = b - t;
     if (w > 2 && h > 2) p_.fillRect(QRect(l + 1, t + 1, w - 2, h - 2), to_qcolor(brush_.colour));
@@ -184,6 +216,7 @@ void QtSurface::Rectangle(int32_t l, int32_t t, int32_t r, int32_t b) {
 
 void QtSurface::Ellipse(int32_t l, int32_t t, int32_t r, int32_t b) {
     if (r - l < 2 || b - t < 2) return;
+    ink(l, t, r, b);
     p_.setPen(QPen(to_qcolor(pen_.colour), 0));
     p_.setBrush(to_qcolor(brush_.colour));
     p_.drawEllipse(QRect(l, t, r - l - 1, b - t - 1));
@@ -194,6 +227,7 @@ void QtSurface::LineTo(int32_t x, int32_t y) {
     const int32_t x0 = x_, y0 = y_;
     x_ = x;
     y_ = y;
+    ink(std::min(x0, x), std::min(y0, y), std::max(x0, x) + 1, std::max(y0, y) + 1);
     if (y0 == y) {  // horizontal: from x0 up to but not including x
         if (x > x0) p_.fillRect(QRect(x0, y, x - x0, 1), pen);
         if (x < x0) p_.fillRect(QRect(x + 1, y, x0 - x, 1), pen);
@@ -231,6 +265,7 @@ void QtSurface::DrawText(std::string_view text, Rect& rect, int format) {
         return;
     }
     if (rect.right <= rect.left || rect.bottom <= rect.top) return;
+    ink(rect.left, rect.top, rect.right, rect.bottom);
     p_.setClipRect(QRect(rect.left, rect.top, rect.width(), rect.height()));
     p_.setFont(f.font);
     p_.setPen(to_qcolor(text_colour_));
@@ -254,6 +289,7 @@ void QtSurface::DrawText(std::string_view text, Rect& rect, int format) {
 }
 
 void QtSurface::TextOut(int32_t x, int32_t y, std::string_view text) {
+    ink(x, y, client_.right, y + font_->cell);
     p_.setFont(font_->font);
     p_.setPen(to_qcolor(text_colour_));
     p_.drawText(QPointF(x, y + font_->ascent), latin1(text));

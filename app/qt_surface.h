@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QRegion>
 
 #include "board/surface.h"
 
@@ -11,8 +12,10 @@ namespace zarvo {
 
 class QtSurface : public Surface {
   public:
-    // `client` is the drawing rectangle, in the painter's logical pixels.
-    QtSurface(QPainter& painter, Rect client);
+    // `client` is the drawing rectangle, in the painter's logical pixels. `inked`, where given,
+    // is what is not plain white on the painter's device: kept up to date by the drawing, and
+    // used to leave out of the damage white painted over white.
+    QtSurface(QPainter& painter, Rect client, QRegion* inked = nullptr);
 
     Rect GetClientRect() const override { return client_; }
     void SetBkMode() override {}  // text never paints its background here
@@ -36,6 +39,10 @@ class QtSurface : public Surface {
     // The font family that stands in for "Arial" (Liberation Sans where installed).
     static QString arial_family();
 
+    // What the drawing so far may have changed, in logical pixels, clipped to the drawing
+    // rectangle: what the screen must be shown anew.
+    QRegion damage() const;
+
     struct FontEntry;
 
   private:
@@ -46,6 +53,12 @@ class QtSurface : public Surface {
     COLORREF text_colour_ = 0;
     FontEntry* font_;
     int32_t x_ = 0, y_ = 0;
+    QRegion damage_;
+    QRegion* inked_;
+
+    // Drawing in colour, and painting plain white, over (l, t)-(r, b).
+    void ink(int32_t l, int32_t t, int32_t r, int32_t b);
+    void blank(int32_t l, int32_t t, int32_t r, int32_t b);
 };
 
 QColor to_qcolor(COLORREF colour);

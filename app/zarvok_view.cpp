@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -92,6 +93,7 @@ bool CZarvokView::ensure_canvas() {
         canvas_ = QImage(pixels, QImage::Format_RGB32);
         canvas_.setDevicePixelRatio(dpr);
         canvas_.fill(Qt::white);
+        inked_ = QRegion();
     }
     return true;
 }
@@ -101,7 +103,7 @@ void CZarvokView::OnDraw() {
     PaintResult result;
     {
         QPainter painter(&canvas_);
-        QtSurface dc(painter, Rect{0, 0, width(), height()});
+        QtSurface dc(painter, Rect{0, 0, width(), height()}, &inked_);
         result = paint_board(dc, board_, local_now());
     }
     paint_due_ = false;
@@ -142,17 +144,24 @@ void CZarvokView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
 }
 
-void CZarvokView::paintEvent(QPaintEvent*) {
+void CZarvokView::paintEvent(QPaintEvent* event) {
     if (paint_due_ && size_settled()) OnDraw();
     QPainter painter(this);
     if (canvas_.isNull()) {
         painter.fillRect(rect(), Qt::white);
         return;
     }
-    painter.drawImage(QPoint(0, 0), canvas_);
-    // While a window manager holds the frame at another size, the board shows at its own size.
+    // Only what the toolkit asks for is copied: after a key, what the key drew.
     const QRect board(QPoint(0, 0), canvas_.deviceIndependentSize().toSize());
-    for (const QRect& spare : (QRegion(rect()) - board)) painter.fillRect(spare, Qt::white);
+    const qreal dpr = canvas_.devicePixelRatio();
+    for (const QRect& r : event->region()) {
+        const QRect part = r & board;
+        if (!part.isEmpty())
+            painter.drawImage(part, canvas_,
+                              QRectF(part.topLeft() * dpr, part.size() * dpr).toAlignedRect());
+    }
+    // While a window manager holds the frame at another size, the board shows at its own size.
+    for (const QRect& spare : (event->region() - board)) painter.fillRect(spare, Qt::white);
 }
 
 void CZarvokView::keyPressEvent(QKeyEvent* event) {
@@ -184,13 +193,17 @@ void CZarvokView::OnKeyDown(int32_t vk) {
         // The canvas keeps the board's size whatever the frame goes through meanwhile, so the
         // key draws on it as always and the screen shows it once the frame is back.
         PaintResult result;
+        QRegion drawn;
         {
             QPainter painter(&canvas_);
-            QtSurface dc(painter, Rect{0, 0, width(), height()});
+            const QSize board = canvas_.deviceIndependentSize().toSize();
+            QtSurface dc(painter, Rect{0, 0, board.width(), board.height()}, &inked_);
             result = carry_out(dc, board_, outcome, local_now());
+            drawn = dc.damage();
         }
         if (outcome.redraw == Redraw::paint) after_paint(result);
-        update();  // shows the canvas; the paint procedure does not run for this
+        last_key_damage_ = drawn;
+        update(drawn);  // shows what the key drew; the paint procedure does not run for this
     }
     emit gameChanged();
 }

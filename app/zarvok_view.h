@@ -48,6 +48,8 @@ class CZarvokView : public QWidget {
     const Board& board() const { return board_; }
     Board& board() { return board_; }
     const QImage& canvas() const { return canvas_; }
+    // What the last key drew, and so showed anew on the screen.
+    const QRegion& last_key_damage() const { return last_key_damage_; }
     bool painted_once() const { return painted_once_; }
 
   signals:
@@ -74,6 +76,8 @@ class CZarvokView : public QWidget {
     Board board_;
     CuePlayer sound_;
     QImage canvas_;
+    QRegion inked_;  // where the canvas is not plain white
+    QRegion last_key_damage_;
     QString document_title_ = QStringLiteral("Untitled");
     bool paint_due_ = true;
     bool painted_once_ = false;

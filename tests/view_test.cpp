@@ -134,8 +134,9 @@ TEST(BoardOnScreen, HomeAfterAWinRepaintsANewProblem) {
 
 TEST(BoardOnScreen, AnyKeySequenceLeavesWhatAFreshPaintShows) {
     // Random keys, mostly Up, on three screen sizes; every 15 keys the screen is compared with
-    // a fresh paint of the same state. Only the dots where segments start may differ: a full
-    // draw puts the new colour's dot there, partial draws leave the old one.
+    // a fresh paint of the same state, and after every key what changed with what it showed. Only
+    // the dots where segments start may differ: a full draw puts the new colour's dot there,
+    // partial draws leave the old one.
     std::mt19937 random(2026);
     const int32_t keys[] = {VK_UP, VK_UP, VK_UP, VK_UP, VK_DOWN, VK_TAB, VK_SPACE, VK_F1, VK_HOME};
     for (auto [w, h] : {std::pair{800, 600}, std::pair{1024, 768}, std::pair{1920, 1080}}) {
@@ -143,7 +144,19 @@ TEST(BoardOnScreen, AnyKeySequenceLeavesWhatAFreshPaintShows) {
             SCOPED_TRACE(::testing::Message() << w << "x" << h << " problem " << problem);
             ViewAt v(problem, w, h);
             for (int step = 1; step <= 90; ++step) {
+                // Every pixel a key changes lies in what it reports for the screen.
+                const QImage before = v.view.canvas();
                 v.keys({keys[random() % std::size(keys)]});
+                const QRegion shown = v.view.last_key_damage();
+                const QImage& after = v.view.canvas();
+                for (int y = 0; y < h; ++y) {
+                    const auto* was = reinterpret_cast<const QRgb*>(before.constScanLine(y));
+                    const auto* now = reinterpret_cast<const QRgb*>(after.constScanLine(y));
+                    if (std::equal(was, was + w, now)) continue;
+                    for (int x = 0; x < w; ++x)
+                        if (was[x] != now[x] && !shown.contains(QPoint(x, y)))
+                            FAIL() << "key " << step << " changed " << x << "," << y << " unseen";
+                }
                 if (step % 15 != 0) continue;
                 CZarvokView fresh(ViewAt::chooser(problem));
                 fresh.resize(w, h);
