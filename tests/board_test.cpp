@@ -397,6 +397,41 @@ TEST(ResultsPage, GeometryOfTheWorkedExampleAndOfALetterPage) {
     }
 }
 
+// The fit rule as the design words it, one height at a time from text_unit.
+int32_t fit_by_the_rule(Surface& dc, const std::string& text, const Rect& panel, int32_t unit) {
+    const auto bottom_at = [&](int32_t h) {
+        dc.SelectObject(CreateFont(h, 0, Face::arial));
+        Rect r = panel;
+        dc.DrawText(text, r, DT_CALCRECT | DT_WORDBREAK);
+        return r.bottom;
+    };
+    int32_t h = unit;
+    int32_t bottom = bottom_at(h);
+    while (bottom < panel.bottom) bottom = bottom_at(++h);
+    return bottom > panel.bottom ? h - 1 : h;
+}
+
+TEST(Overlay, FitEqualsTheRuleForManyPanels) {
+    // The fit starts from a guess and steps; over many panel shapes and texts it must land
+    // where stepping up one height at a time lands.
+    RecordingSurface dc(Rect{0, 0, 2000, 2000});
+    const std::string texts[] = {
+        "x", "x\ny\n\nz", std::string(60, 'w'),
+        "aaaa bbbb cccc dddd eeee ffff gggg hhhh iiii jjjj kkkk llll mmmm nnnn",
+        "one two three four five six seven eight nine ten eleven twelve\nthirteen fourteen"};
+    for (const std::string& text : texts)
+        for (int32_t width : {40, 90, 300})
+            for (int32_t height = 1; height <= 240; height += 1) {
+                Board b;
+                b.layout.text_unit = 10;
+                b.layout.text_panel = {0, 100, width, 100 + height};
+                b.overlay_text = text;
+                ASSERT_EQ(fit_overlay_font(dc, b),
+                          fit_by_the_rule(dc, text, b.layout.text_panel, 10))
+                    << text << " in " << width << "x" << height;
+            }
+}
+
 TEST(Overlay, FitRuleEdgeCases) {
     // With half-height-wide characters the text's bottom is easy to reason about.
     Board b;

@@ -185,11 +185,15 @@ TEST(Document, SaveNeverDestroysAFile) {
 }
 
 TEST(Startup, TheChosenProblemComesFirstAndQtKeepsNoSettingsOfOurs) {
-    CommandLine line;
-    line.problem = 21;
-    CZarvokApp app(line);
+    for (int problem : {0, 21}) {  // the first and any other row
+        CommandLine line;
+        line.problem = problem;
+        CZarvokApp app(line);
+        ASSERT_TRUE(app.InitInstance());
+        EXPECT_EQ(app.view()->board().game.problem_index, problem);
+    }
+    CZarvokApp app{CommandLine{}};
     ASSERT_TRUE(app.InitInstance());
-    EXPECT_EQ(app.view()->board().game.problem_index, 21);
     // What Qt's dialogs would remember goes to a folder that leaves with the program.
     QSettings remembered(QSettings::UserScope, QStringLiteral("QtProject"));
     EXPECT_TRUE(remembered.fileName().startsWith(QDir::tempPath()))
@@ -245,6 +249,42 @@ TEST(SoundCues, ClipsHaveTheirFormats) {
     WaveClip junk;
     EXPECT_FALSE(parse_wave(QByteArray("RIFF\x10\0\0\0WAVEfmt ", 16), junk));
     EXPECT_FALSE(parse_wave(QByteArray(), junk));
+
+    // Images made here: an odd-sized chunk before the format is padded to an even length; a
+    // data chunk before any format, a compressed format, a bit depth the sinks do not take, or
+    // a chunk longer than the image are refused.
+    const auto chunk = [](const char* tag, QByteArray body) {
+        QByteArray c(tag, 4);
+        const quint32 n = static_cast<quint32>(body.size());
+        c += QByteArray(reinterpret_cast<const char*>(&n), 4) + body;
+        if (n & 1) c += '\0';
+        return c;
+    };
+    const auto format = [](quint16 code, quint16 bits) {
+        const quint16 channels = 1, block = bits / 8;
+        const quint32 rate = 22050, bytes = rate * block;
+        QByteArray f;
+        for (const auto& [p, n] : std::initializer_list<std::pair<const void*, int>>{
+                 {&code, 2}, {&channels, 2}, {&rate, 4}, {&bytes, 4}, {&block, 2}, {&bits, 2}})
+            f += QByteArray(static_cast<const char*>(p), n);
+        return f;
+    };
+    const auto wave = [](QByteArray chunks) {
+        return "RIFF" + QByteArray(4, '\0') + "WAVE" + chunks;
+    };
+    const QByteArray samples("\x01\x02\x03\x04", 4);
+    WaveClip clip;
+    ASSERT_TRUE(parse_wave(
+        wave(chunk("LIST", "odd") + chunk("fmt ", format(1, 16)) + chunk("data", samples)), clip));
+    EXPECT_EQ(clip.frames, 2);
+    EXPECT_EQ(clip.samples, samples);
+    EXPECT_FALSE(parse_wave(wave(chunk("data", samples) + chunk("fmt ", format(1, 16))), clip));
+    EXPECT_FALSE(parse_wave(wave(chunk("fmt ", format(3, 16)) + chunk("data", samples)), clip));
+    EXPECT_FALSE(parse_wave(wave(chunk("fmt ", format(1, 24)) + chunk("data", samples)), clip));
+    QByteArray cut = wave(chunk("fmt ", format(1, 16)) + chunk("data", samples));
+    cut.chop(1);
+    EXPECT_FALSE(parse_wave(cut, clip));
+    EXPECT_FALSE(parse_wave(wave(chunk("fmt ", format(1, 16))).left(11), clip));
 }
 
 }  // namespace

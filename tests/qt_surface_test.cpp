@@ -67,6 +67,32 @@ TEST(QtSurface, LinesLeaveOutTheirEndPixel) {
     EXPECT_EQ(c.at(10, 30), qRgb(0, 0, 0));
     EXPECT_EQ(c.at(19, 21), qRgb(0, 0, 0));
     EXPECT_EQ(c.at(20, 20), kWhite);
+
+    // Leftwards and upwards too; and a box of green on the 10-pixel grid (25 across, 15 up)
+    // has one pixel a column, each the nearest to the true line.
+    const auto black_in = [&](int x0, int y0, int x1, int y1) {
+        int n = 0;
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x) n += c.at(x, y) == qRgb(0, 0, 0);
+        return n;
+    };
+    c.dc->MoveTo(50, 50);
+    c.dc->LineTo(40, 50);
+    EXPECT_EQ(black_in(40, 50, 50, 50), 10);
+    EXPECT_EQ(c.at(40, 50), kWhite);
+    c.dc->MoveTo(55, 50);
+    c.dc->LineTo(55, 40);
+    EXPECT_EQ(black_in(55, 40, 55, 50), 10);
+    EXPECT_EQ(c.at(55, 40), kWhite);
+    c.dc->MoveTo(0, 58);
+    c.dc->LineTo(25, 43);
+    for (int x = 0; x < 25; ++x) {
+        int in_column = 0, row = 0;
+        for (int y = 40; y < 60; ++y)
+            if (c.at(x, y) == qRgb(0, 0, 0)) ++in_column, row = y;
+        EXPECT_EQ(in_column, 1) << "column " << x;
+        EXPECT_LE(std::abs(5 * (58 - row) - 3 * x), 2) << "column " << x;  // within half a pixel
+    }
 }
 
 TEST(QtSurface, TextCellHeightIsTheAskedHeight) {

@@ -101,7 +101,8 @@ TEST(BoardOnScreen, ColourDiscSegmentsAndDots) {
 
 TEST(BoardOnScreen, TooSmallScreenIsRedAndIgnoresKeys) {
     ViewAt v(4, 700, 500);
-    EXPECT_EQ(v.at(2, 2), qRgb(255, 0, 0));
+    EXPECT_EQ(v.at(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(v.at(699, 499), qRgb(255, 0, 0));
     bool blue_text = false;
     for (int y = 0; y < 500 && !blue_text; ++y)
         for (int x = 0; x < 700 && !blue_text; ++x) blue_text = v.at(x, y) == qRgb(0, 0, 255);
@@ -290,6 +291,25 @@ TEST(AboutBox, EveryTextAndTheIconWholeAtTwoFontSizesAndOkCloses) {
             EXPECT_TRUE(inside.contains(label->geometry()));
         }
         EXPECT_EQ(about.findChild<QLabel*>("notice")->text(), QString::fromLatin1(kLegalNotice));
+        if (points == 0) {
+            // At Qt's default font everything fits where the template puts it, in dialog units
+            // of a quarter of the letters' average width and an eighth of the font's height.
+            const QFontMetrics fm(about.font());
+            const int bx = (fm.horizontalAdvance(QStringLiteral(
+                                "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ")) /
+                                26 +
+                            1) /
+                           2;
+            const int by = fm.height();
+            const auto du = [&](int x, int y, int w, int h) {
+                return QRect(x * bx / 4, y * by / 8, w * bx / 4, h * by / 8);
+            };
+            EXPECT_EQ(about.findChild<QLabel*>("version")->geometry(), du(40, 10, 119, 8));
+            EXPECT_EQ(about.findChild<QLabel*>("notice")->geometry(), du(40, 25, 119, 8));
+            EXPECT_EQ(about.findChild<QLabel*>("icon")->geometry(), du(11, 17, 20, 20));
+            EXPECT_EQ(about.findChild<QPushButton*>("ok")->geometry(), du(178, 7, 50, 14));
+            EXPECT_EQ(about.size(), du(0, 0, 235, 55).size());
+        }
         auto* ok = about.findChild<QPushButton*>("ok");
         EXPECT_TRUE(inside.contains(ok->geometry()));
         for (QLabel* label : about.findChildren<QLabel*>())
