@@ -164,11 +164,11 @@ QtSurface::QtSurface(QPainter& painter, Rect client, QRegion* inked)
 
 namespace {
 
-// A damaged rectangle grown to whole tiles of 32 pixels: the screen is then shown anew in a
+// A damaged rectangle grown to whole tiles of 8 pixels: the screen is then shown anew in a
 // few large pieces instead of hundreds of thin ones (every grid line is one), which the window
 // system copies far faster, for a few more pixels.
 QRect whole_tiles(const QRect& r) {
-    constexpr int kTile = 32;
+    constexpr int kTile = 8;
     return QRect(QPoint(r.left() & ~(kTile - 1), r.top() & ~(kTile - 1)),
                  QPoint(r.right() | (kTile - 1), r.bottom() | (kTile - 1)));
 }
@@ -192,7 +192,7 @@ void QtSurface::blank(int32_t l, int32_t t, int32_t r, int32_t b) {
         damage_ += whole_tiles(area) & client;
         return;
     }
-    for (const QRect& changed : *inked_ & area)  // white over white changes nothing
+    for (const QRect& changed : *inked_& area)  // white over white changes nothing
         damage_ += whole_tiles(changed) & client;
     *inked_ -= area;
 }

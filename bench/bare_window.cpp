@@ -50,6 +50,7 @@ int main(int argc, char** argv) {
     QMainWindow frame;
     auto* white = new White;
     frame.setCentralWidget(white);
+    frame.setWindowTitle(QStringLiteral("bare"));
     if (argc > 1 && std::strcmp(argv[1], "--menu") == 0) frame.menuBar()->addMenu("&File");
     if (argc > 1 && std::strcmp(argv[1], "--keys") == 0) {
         white->keys = true;

@@ -2,16 +2,17 @@
 // the window's new pixels to reach the server. For every press it prints one line:
 //
 //   <key> <microseconds from the press to the last damage> <damaged pixels> <x0> <y0> <x1> <y1>
+//   <damaged pixels inside the --inside rectangle>
 //
 // where the damaged pixels are the area of the union of the damaged rectangles and (x0, y0)
 // to (x1, y1) their bounding box, in the window's coordinates (no damage: zeros).
 //
-// usage: key_to_pixels WINDOW_ID COUNT KEY [SETUP_KEY ...]
+// usage: key_to_pixels [--inside X0,Y0,X1,Y1] WINDOW_ID COUNT KEY [SETUP_KEY ...]
 // Before every measured KEY, the SETUP_KEYs are pressed and their damage waited out. A key is
 // an X keysym name (Up, Tab, space, F1, Home); "wait:MS" pauses instead.
 #include <X11/Xlib.h>
-#include <X11/extensions/Xdamage.h>
 #include <X11/extensions/XTest.h>
+#include <X11/extensions/Xdamage.h>
 #include <X11/extensions/Xfixes.h>
 #include <poll.h>
 #include <time.h>
@@ -25,7 +26,7 @@
 
 namespace {
 
-constexpr int kQuietMs = 60;     // no damage for this long: the key's drawing is done
+constexpr int kQuietMs = 60;  // no damage for this long: the key's drawing is done
 constexpr int kTimeoutMs = 3000;
 
 int64_t now_us() {
@@ -84,13 +85,13 @@ struct Probe {
                 if (e.type != damage_event + XDamageNotify) continue;
                 const auto& d = reinterpret_cast<const XDamageNotifyEvent&>(e);
                 if (d.drawable != window) continue;
-                boxes.push_back({d.area.x, d.area.y, d.area.x + d.area.width,
-                                 d.area.y + d.area.height});
+                boxes.push_back(
+                    {d.area.x, d.area.y, d.area.x + d.area.width, d.area.y + d.area.height});
                 last = now_us();
             }
             const int64_t quiet_since = last ? last : start;
-            const int64_t left_ms = (quiet_since + (last ? kQuietMs : kTimeoutMs) * 1000 -
-                                     now_us()) / 1000;
+            const int64_t left_ms =
+                (quiet_since + (last ? kQuietMs : kTimeoutMs) * 1000 - now_us()) / 1000;
             if (left_ms <= 0) return last;
             pollfd fd{ConnectionNumber(display), POLLIN, 0};
             poll(&fd, 1, static_cast<int>(left_ms) + 1);
@@ -118,6 +119,12 @@ struct Probe {
 }  // namespace
 
 int main(int argc, char** argv) {
+    Box inside{0, 0, 0, 0};
+    if (argc > 2 && std::strcmp(argv[1], "--inside") == 0) {
+        std::sscanf(argv[2], "%d,%d,%d,%d", &inside.x0, &inside.y0, &inside.x1, &inside.y1);
+        argv += 2;
+        argc -= 2;
+    }
     if (argc < 4) {
         std::fprintf(stderr, "usage: key_to_pixels WINDOW_ID COUNT KEY [SETUP_KEY ...]\n");
         return 2;
@@ -158,9 +165,16 @@ int main(int argc, char** argv) {
                 all = {std::min(all.x0, b.x0), std::min(all.y0, b.y0), std::max(all.x1, b.x1),
                        std::max(all.y1, b.y1)};
         }
-        std::printf("%s %lld %lld %d %d %d %d\n", argv[3],
+        std::vector<Box> clipped;
+        for (const Box& b : boxes) {
+            const Box c{std::max(b.x0, inside.x0), std::max(b.y0, inside.y0),
+                        std::min(b.x1, inside.x1), std::min(b.y1, inside.y1)};
+            if (c.x0 < c.x1 && c.y0 < c.y1) clipped.push_back(c);
+        }
+        std::printf("%s %lld %lld %d %d %d %d %lld\n", argv[3],
                     static_cast<long long>(last ? last - pressed : 0),
-                    static_cast<long long>(union_area(boxes)), all.x0, all.y0, all.x1, all.y1);
+                    static_cast<long long>(union_area(boxes)), all.x0, all.y0, all.x1, all.y1,
+                    static_cast<long long>(union_area(clipped)));
         std::fflush(stdout);
     }
     XDamageDestroy(display, probe.damage);

@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
-"""Runs the benchmarks at four screen sizes and the start-up comparison under Xvfb, and prints
-one table: every figure, its baseline, the ratio and the verdict against its budget.
+"""Runs the benchmarks at five screen sizes and at a device pixel ratio of 2, the start-up
+comparison and the key-to-pixels measurement under Xvfb, and prints one table: every figure,
+its baseline, the ratio and the verdict against its budget.
 
-usage: bench.py BUILD_DIR [--quick] [--startup]
+usage: bench.py BUILD_DIR [--quick] [--startup] [--pixels]
+(--startup or --pixels: only that part)
 """
 import json
 import os
@@ -16,7 +18,11 @@ import time
 BUILD = os.path.abspath(sys.argv[1])
 QUICK = "--quick" in sys.argv
 STARTUP_ONLY = "--startup" in sys.argv
-SIZES = [(800, 600), (1024, 768), (1280, 1024), (1920, 1080)]
+PIXELS_ONLY = "--pixels" in sys.argv
+# (width, height, device pixel ratio): the logical size, and at DPR 2 a 3840x2160 screen.
+SIZES = [(800, 600, 1), (1024, 768, 1), (1280, 1024, 1), (1920, 1080, 1), (3840, 2160, 1),
+         (1920, 1080, 2)]
+PROBE = os.path.join(BUILD, "bench", "key_to_pixels")
 BENCH = os.path.join(BUILD, "bench", "zarvo_bench")
 BARE = os.path.join(BUILD, "bench", "bare_window")
 ZARVOK = os.path.join(BUILD, "zarvok")
@@ -24,14 +30,14 @@ ZARVOK = os.path.join(BUILD, "zarvok")
 rows = []  # (size, figure, value, baseline name, baseline value, ratio, budget text, verdict)
 
 
-def run_benchmarks(w, h, tmp):
-    config = os.path.join(tmp, f"screen-{w}x{h}.json")
+def run_benchmarks(w, h, tmp, dpr=1):
+    config = os.path.join(tmp, f"screen-{w}x{h}-{dpr}.json")
     with open(config, "w") as f:
         json.dump({"screens": [{"name": "bench", "x": 0, "y": 0, "width": w, "height": h,
-                                "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]}, f)
+                                "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": dpr}]}, f)
     env = dict(os.environ, QT_QPA_PLATFORM=f"offscreen:configfile={config}",
                ZARVO_BENCH_SIZE=f"{w}x{h}", XDG_RUNTIME_DIR=tmp)
-    out = os.path.join(tmp, f"bench-{w}x{h}.json")
+    out = os.path.join(tmp, f"bench-{w}x{h}-{dpr}.json")
     args = [BENCH, f"--benchmark_out={out}", "--benchmark_out_format=json",
             f"--benchmark_min_time={0.05 if QUICK else 0.3}",
             f"--benchmark_repetitions={1 if QUICK else 3}", "--benchmark_report_aggregates_only=true"]
@@ -96,11 +102,117 @@ def startup(tmp, runs):
     return {k: (statistics.median(v[0]), statistics.median(v[1])) for k, v in results.items()}
 
 
+def x_server(w, h):
+    read_end, write_end = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{w}x{h}x24",
+                             "-nolisten", "tcp"], pass_fds=(write_end,),
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as answer:
+        return xvfb, ":" + answer.readline().strip()
+
+
+def probe(env, window, count, key, *setup):
+    out = subprocess.run([PROBE, window, str(count), key, *setup], env=env, capture_output=True,
+                         text=True, timeout=600, check=True).stdout
+    samples = [line.split() for line in out.splitlines()]
+    return [(int(s[1]) / 1e6, int(s[2]), tuple(map(int, s[3:7]))) for s in samples]
+
+
+def started(argv, env, ready, tmp):
+    err = open(os.path.join(tmp, "pixels.err"), "w+")
+    p = subprocess.Popen(argv, env=env, stdout=subprocess.DEVNULL, stderr=err)
+    deadline = time.time() + 30
+    while time.time() < deadline:
+        err.seek(0)
+        if ready in err.read():
+            time.sleep(0.5)
+            return p
+        time.sleep(0.05)
+    p.kill()
+    raise RuntimeError(f"{argv[0]} did not start")
+
+
+def window_of(env, pid):
+    ids = subprocess.run(["xdotool", "search", "--all", "--pid", str(pid), "--onlyvisible", "--name", "."],
+                         env=env, capture_output=True, text=True).stdout.split()
+    return ids[-1]
+
+
+# The first solution of problem 0 (10, 20 and 120 pounds, 50 boxes), for Home.
+SOLVE_0 = ["Up"] * 10 + ["Tab"] + ["Up"] * 39 + ["Tab", "Up"]
+
+
+def key_to_pixels(tmp):
+    n = 8 if QUICK else 30
+    for w, h, scale in ((1024, 768, 1), (1920, 1080, 1), (3840, 2160, 1), (3840, 2160, 2)):
+        size = f"{w}x{h} X" + (" DPR2" if scale == 2 else "")
+        xvfb, display = x_server(w, h)
+        env = dict(os.environ, DISPLAY=display, XDG_RUNTIME_DIR=tmp, HOME=tmp)
+        env.pop("QT_QPA_PLATFORM", None)
+        if scale != 1:
+            env["QT_SCALE_FACTOR"] = str(scale)
+        try:
+            figures = {}
+            game_env = dict(env, ZARVOK_REPORT_FIRST_PAINT="1")
+            game = started([ZARVOK, "--problem", "0"], game_env, "first paint done", tmp)
+            win = window_of(env, game.pid)
+            subprocess.run(["xdotool", "key", "space"], env=env)
+            time.sleep(0.3)
+            figures["Up (partial)"] = probe(env, win, n, "Up", "Down")
+            figures["Up, overlay up"] = probe(env, win, n, "Up", "Down", "F1")
+            figures["Down"] = probe(env, win, n, "Down", "Up")
+            figures["Tab"] = probe(env, win, n, "Tab")
+            figures["Space"] = probe(env, win, n, "space")
+            figures["F1"] = probe(env, win, n, "F1", "space")
+            game.kill()
+            game.wait()
+            figures["Home"] = []
+            for _ in range(3 if QUICK else 8):
+                game = started([ZARVOK, "--problem", "0"], game_env, "first paint done", tmp)
+                win = window_of(env, game.pid)
+                subprocess.run(["xdotool", "key", "--delay", "5", *SOLVE_0], env=env)
+                time.sleep(0.5)
+                figures["Home"] += probe(env, win, 1, "Home")
+                game.kill()
+                game.wait()
+
+            # The baseline: a bare Qt window, a small square, the whole window, and for each key
+            # a rectangle of the same area as the key damaged.
+            def baseline(area_wh=None, key="Up"):
+                bare = started([BARE, "--keys"] + ([f"{area_wh[0]}x{area_wh[1]}"] if area_wh else []),
+                               env, "bare: ready", tmp)
+                try:
+                    return probe(env, window_of(env, bare.pid), n, key)
+                finally:
+                    bare.kill()
+                    bare.wait()
+
+            small = statistics.median(s[0] for s in baseline())
+            whole = statistics.median(s[0] for s in baseline(key="Down"))
+            for figure, samples in figures.items():
+                times = sorted(s[0] for s in samples)
+                median, p90 = statistics.median(times), times[min(len(times) - 1, int(0.9 * len(times)))]
+                area = int(statistics.median(s[1] for s in samples))
+                x0, y0, x1, y1 = samples[len(samples) // 2][2]
+                label = f"{figure}: p90 {p90 * 1e3:.1f} ms, {area / 1000:.0f} kpx of {x1 - x0}x{y1 - y0}"
+                if figure in ("Up (partial)", "Tab"):
+                    add(size, label, median, "bare: 8x8 square", small, limit=1.5)
+                else:
+                    bw = max(1, min(w * scale, x1 - x0))
+                    same = statistics.median(s[0] for s in baseline((bw // scale, max(1, area // bw) // scale), "Left"))
+                    add(size, label, median, "bare: same area", same, limit=1.5)
+            add(size, "bare: whole window", whole, "bare: 8x8 square", small)
+        finally:
+            xvfb.terminate()
+            xvfb.wait()
+
+
 def main():
     with tempfile.TemporaryDirectory() as tmp:
-        for w, h in ([] if STARTUP_ONLY else SIZES):
-            size = f"{w}x{h}"
-            t, c = run_benchmarks(w, h, tmp)
+        for w, h, dpr in ([] if STARTUP_ONLY or PIXELS_ONLY else SIZES):
+            size = f"{w}x{h}" + (" DPR2" if dpr == 2 else "")
+            t, c = run_benchmarks(w, h, tmp, dpr)
             add(size, "key Up, partial redraw", t["key_up_partial"], "bare key path", t["key_baseline"])
             add(size, "key Up, hides the overlay", t["key_up_overlay"], "bare key path", t["key_baseline"])
             add(size, "key Down", t["key_down"], "bare key path", t["key_baseline"])
@@ -118,19 +230,22 @@ def main():
                 rows.append((size, "RSS after 200 games", f"{r200 / 1024:10.1f} MiB", "after 10 games",
                              f"{r10 / 1024:10.1f} MiB", f"{r200 / r10:6.2f}x", "<= 1.05x",
                              verdict(r200 / r10 <= 1.05)))
-        s = startup(tmp, 3 if QUICK else 7)
-        (zt, zm), (bt, bm), (mt, mm) = s["zarvok"], s["bare"], s["menu"]
-        add("1024x768 X", "start-up to first paint", zt, "bare Qt window", bt, limit=1.3)
-        add("1024x768 X", "start-up to first paint", zt, "bare window, menu bar", mt)
-        add("1024x768 X", "bare window, menu bar", mt, "bare Qt window", bt)
-        for figure, value, base, base_value, limit in (
-                ("peak resident memory", zm, "bare Qt window", bm, 1.3),
-                ("peak resident memory", zm, "bare window, menu bar", mm, None),
-                ("bare window, menu bar", mm, "bare Qt window", bm, None)):
-            ratio = value / base_value
-            rows.append(("1024x768 X", figure, f"{value / 1024:10.1f} MiB", base, f"{base_value / 1024:10.1f} MiB",
-                         f"{ratio:6.2f}x", f"<= {limit}x" if limit else "-",
-                         verdict(ratio <= limit) if limit else "info"))
+        if not PIXELS_ONLY:
+            s = startup(tmp, 3 if QUICK else 7)
+            (zt, zm), (bt, bm), (mt, mm) = s["zarvok"], s["bare"], s["menu"]
+            add("1024x768 X", "start-up to first paint", zt, "bare Qt window", bt, limit=1.3)
+            add("1024x768 X", "start-up to first paint", zt, "bare window, menu bar", mt)
+            add("1024x768 X", "bare window, menu bar", mt, "bare Qt window", bt)
+            for figure, value, base, base_value, limit in (
+                    ("peak resident memory", zm, "bare Qt window", bm, 1.3),
+                    ("peak resident memory", zm, "bare window, menu bar", mm, None),
+                    ("bare window, menu bar", mm, "bare Qt window", bm, None)):
+                ratio = value / base_value
+                rows.append(("1024x768 X", figure, f"{value / 1024:10.1f} MiB", base, f"{base_value / 1024:10.1f} MiB",
+                             f"{ratio:6.2f}x", f"<= {limit}x" if limit else "-",
+                             verdict(ratio <= limit) if limit else "info"))
+        if not STARTUP_ONLY and os.path.exists(PROBE):
+            key_to_pixels(tmp)
 
     header = ("screen", "figure", "time", "baseline", "baseline time", "ratio", "budget", "verdict")
     widths = [max(len(str(r[i])) for r in rows + [header]) for i in range(len(header))]

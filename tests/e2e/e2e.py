@@ -162,7 +162,7 @@ class Game:
             time.sleep(0.05)
         self.ox, self.oy, self.w, self.h = map(int, m.groups())
         self.window = self.find_window(r"Version Z611")
-        self.lay = layout(self.w, self.h) if self.w >= 780 else None
+        self.lay = layout(self.w, self.h) if 780 <= self.w <= 1024 else None
 
     def find_window(self, pattern, timeout=10):
         deadline = time.time() + timeout
@@ -470,6 +470,54 @@ def scenario_window_manager(server):
         g.close()
 
 
+def scenario_damage():
+    # What reaches the screen after a key, as the X server's damage reports tell it, on a
+    # 1920x1080 screen where the board (units 16 and 14) leaves the upper right of the window
+    # unused: Tab shows the colour disc alone, an Up the panels, the title and the new line,
+    # and no key ever touches the unused part.
+    probe = os.path.join(os.path.dirname(BINARY), "bench", "key_to_pixels")
+    if not os.path.exists(probe):
+        raise Failure(f"{probe} is missing (the benchmarks were not built)")
+    server = XServer(1920, 1080, None)
+    try:
+        g = Game(server, ["--problem", "0"])
+        try:
+            ox, oy = g.ox, g.oy
+            # Right of the grid's last axis number (the grid ends at 79 g = 1264, the number
+            # reaches 16 further) and above the story's panel (the table's top 12 t + 4 g = 232,
+            # its bottom 18 g - 5 lower, and the panel 3 g below that: 563), less the 8 pixels
+            # by which the screen may be shown anew around what was drawn.
+            unused = (ox + 1264 + 16 + 8, oy, ox + 1920, oy + 563 - 8)
+            circle = (ox + 120 - 32, oy + 112, ox + 120 + 32, oy + 168)  # m = 120, 8t to 12t
+
+            def damage(key, *setup):
+                out = subprocess.run([probe, "--inside", ",".join(map(str, unused)), g.window, "1", key, *setup],
+                                     env=server.env, capture_output=True, text=True, timeout=60).stdout.split()
+                check(len(out) == 8, f"no damage report for {key}")
+                return int(out[2]), tuple(map(int, out[3:7])), int(out[7])
+
+            for key, setup in (("Up", ["F1"]), ("space", []), ("Up", []), ("Down", []), ("Tab", []),
+                               ("F1", ["space"]), ("F1", [])):
+                area, box, in_unused = damage(key, *setup)
+                check(area > 0, f"{key} after {setup} showed nothing")
+                check(in_unused == 0, f"{key} after {setup} damaged {in_unused} pixels of the unused area")
+                if key == "Tab":
+                    check(circle[0] - 32 <= box[0] and box[2] <= circle[2] + 32 and circle[1] - 32 <= box[1]
+                          and box[3] <= circle[3] + 32, f"Tab damaged {box}, not just the colour disc {circle}")
+                if key == "Up" and not setup:
+                    check(area <= 0.25 * g.w * g.h, f"a partial Up damaged {area} pixels of {g.w * g.h}")
+            # Home after a win: the one blue box taken back (the colour is green now), then
+            # problem 0 solved as 10, 39 and 1.
+            g.keys(*(["Tab"] * 2 + ["Down"]), delay=5)
+            g.keys(*(["Up"] * 10 + ["Tab"] + ["Up"] * 39 + ["Tab", "Up"]), delay=5)
+            area, _, in_unused = damage("Home")
+            check(area > 0 and in_unused == 0, f"Home damaged {in_unused} pixels of the unused area")
+        finally:
+            g.close()
+    finally:
+        server.close()
+
+
 def rss_kib(pid):
     with open(f"/proc/{pid}/status") as f:
         return int(re.search(r"VmRSS:\s+(\d+)", f.read()).group(1))
@@ -550,12 +598,13 @@ def main():
             ("screen_change", lambda: scenario_screen_change(server)),
             ("key_storm", lambda: scenario_key_storm(server)),
             ("too_small", scenario_too_small),
+            ("damage", scenario_damage),
         ]
         score100 = None
         for name, step in steps:
             if ONLY and name not in ONLY:
                 continue
-            if (name == "window_manager" and MODE == "bare") or (name == "key_storm" and MODE != "bare") \
+            if (name == "window_manager" and MODE == "bare") or (name in ("key_storm", "damage") and MODE != "bare") \
                     or (name == "screen_change" and MODE != "openbox"):
                 continue
             t0 = time.time()
