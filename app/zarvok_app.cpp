@@ -2,12 +2,14 @@
 
 #include <time.h>
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/board_accessible.h"
 #include "app/main_frame.h"
 #include "app/zarvok_view.h"
 
@@ -43,6 +45,7 @@ bool CZarvokApp::InitInstance() {
         }
     }
 
+    QAccessible::installFactory(board_accessible);
     ProblemChooser chooser;
     if (line_.problem >= 0) chooser.play_next(line_.problem);
     view_ = new CZarvokView(std::move(chooser));

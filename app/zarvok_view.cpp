@@ -1,5 +1,6 @@
 #include "app/zarvok_view.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPaintEvent>
@@ -11,6 +12,7 @@
 
 #include "app/keys.h"
 #include "app/qt_surface.h"
+#include "puzzle/speech.h"
 
 namespace zarvo {
 
@@ -120,6 +122,7 @@ void CZarvokView::after_paint(PaintResult result) {
     }
     if (!painted_once_) {
         painted_once_ = true;
+        last_sentence_ = opening_sentence(board_.game);
         QTimer::singleShot(0, &sound_, &CuePlayer::load);
         emit firstPaintDone();
     }
@@ -173,7 +176,18 @@ void CZarvokView::keyPressEvent(QKeyEvent* event) {
     OnKeyDown(virtual_key(*event));
 }
 
+void CZarvokView::announce(std::string sentence) {
+    if (sentence.empty()) return;
+    last_sentence_ = std::move(sentence);
+    QAccessibleEvent name(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&name);
+    QAccessibleEvent description(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&description);
+}
+
 void CZarvokView::OnKeyDown(int32_t vk) {
+    const bool listened = QAccessible::isActive();
+    const GameState before = listened ? board_.game : GameState{};
     const bool overlay_up = board_.game.overlay_shown == 1;
     KeyOutcome outcome = press_key(board_, vk);
     if (outcome.redraw == Redraw::overlay && overlay_up) {
@@ -205,6 +219,8 @@ void CZarvokView::OnKeyDown(int32_t vk) {
         last_key_damage_ = drawn;
         update(drawn);  // shows what the key drew; the paint procedure does not run for this
     }
+    if (listened)
+        announce(key_sentence(before, board_.game, board_.texts, vk, board_.layout.grid_rect));
     emit gameChanged();
 }
 

@@ -48,6 +48,8 @@ class CZarvokView : public QWidget {
     const Board& board() const { return board_; }
     Board& board() { return board_; }
     const QImage& canvas() const { return canvas_; }
+    // What the last key did, or how the game opened, in a sentence for a screen reader.
+    const std::string& last_sentence() const { return last_sentence_; }
     // What the last key drew, and so showed anew on the screen.
     const QRegion& last_key_damage() const { return last_key_damage_; }
     bool painted_once() const { return painted_once_; }
@@ -78,6 +80,10 @@ class CZarvokView : public QWidget {
     QImage canvas_;
     QRegion inked_;  // where the canvas is not plain white
     QRegion last_key_damage_;
+    std::string last_sentence_;
+
+    // Tells a listening screen reader what changed; costs nothing when none listens.
+    void announce(std::string sentence);
     QString document_title_ = QStringLiteral("Untitled");
     bool paint_due_ = true;
     bool painted_once_ = false;

@@ -66,3 +66,66 @@ TEST(StoryTexts, NewGamesReplaceTheStoryAndKeepItsShape) {
 
 }  // namespace
 }  // namespace zarvo
+
+#include "puzzle/speech.h"
+
+namespace zarvo {
+namespace {
+
+TEST(Speech, ASentenceForEveryKindOfKey) {
+    testing::PlacedGame game(21);  // 30, 110 and 190 pounds, 20 boxes
+    const auto say = [&](int32_t vk) {
+        const GameState before = game.state;
+        game.key(vk);
+        return key_sentence(before, game.state, game.texts, vk, game.grid);
+    };
+    EXPECT_EQ(opening_sentence(game.state),
+              "New problem: a truck carried 20 boxes weighing 1000 pounds in all, some of 30, some "
+              "of 110 and some of 190 pounds. Press F1 to hear the story.");
+    EXPECT_EQ(state_sentence(game.state),
+              "Zarvo. The colour is blue. Blue: 0 boxes of 30 pounds, 0 pounds. Green: 0 boxes of "
+              "110 pounds, 0 pounds. Red: 0 boxes of 190 pounds, 0 pounds. In all 0 boxes of 20 "
+              "and 0 pounds of 1000; 20 boxes and 1000 pounds left. Moves: 0. Score: 0. The story "
+              "is shown: press F1 to hear it, Space to hide it.");
+    EXPECT_EQ(say(VK_F1), "The story. " + game.texts.story_text);
+    EXPECT_EQ(say(VK_SPACE), "The story is hidden.");
+    EXPECT_EQ(say(VK_DOWN), "No blue boxes to take back.");
+    EXPECT_EQ(say(VK_TAB), "Green: 0 boxes so far.");
+    EXPECT_EQ(say(VK_UP), "Green comes after blue: add blue boxes first.");
+    say(VK_TAB);
+    EXPECT_EQ(say(VK_UP), "Red comes after green: add green boxes first.");
+    say(VK_TAB);
+    EXPECT_EQ(say(VK_UP), "Blue: 1 box of 30 pounds, 30 pounds. 19 boxes and 970 pounds left.");
+    for (int i = 0; i < 16; ++i) say(VK_UP);
+    say(VK_TAB);
+    EXPECT_EQ(say(VK_UP), "Green: 1 box of 110 pounds, 110 pounds. 2 boxes and 380 pounds left.");
+    say(VK_TAB);
+    say(VK_UP);
+    say(VK_TAB);
+    EXPECT_EQ(say(VK_DOWN), "Take back the red boxes first.");
+    say(VK_TAB);
+    say(VK_TAB);
+    EXPECT_EQ(say(VK_UP),
+              "Solved in 20 moves! Your score is 100. Press Ctrl and P to print the "
+              "results, or Home for the next problem.");
+    EXPECT_NE(state_sentence(game.state).find("Moves: 20. Score: 100. Solved in 20 moves!"),
+              std::string::npos);
+    EXPECT_EQ(say(VK_UP), "");  // once solved, only Home acts
+    game.chooser.play_next(4);
+    EXPECT_EQ(say(VK_HOME).rfind("New problem: a truck carried 20 boxes", 0), 0u);
+
+    // The two limits: boxes and pounds.
+    testing::PlacedGame row4(4);
+    for (int i = 0; i < 20; ++i) row4.key(VK_UP);
+    GameState full = row4.state;
+    EXPECT_EQ(refusal_reason(full, VK_UP, row4.grid), "All 20 boxes are placed.");
+    testing::PlacedGame row0(0);  // 10, 20 and 120 pounds: 1 + 1 + 8 boxes make 990 pounds
+    row0.up(0, 1);
+    row0.up(1, 1);
+    row0.up(2, 8);
+    EXPECT_EQ(refusal_reason(row0.state, VK_UP, row0.grid), "That would pass 1000 pounds.");
+    EXPECT_EQ(refusal_reason(row0.state, VK_DOWN, row0.grid), "");
+}
+
+}  // namespace
+}  // namespace zarvo

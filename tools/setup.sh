@@ -5,7 +5,8 @@ set -e
 packages="cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 clang libclang-rt-14-dev
   xvfb xauth x11-utils x11-xserver-utils xdotool openbox imagemagick poppler-utils sox valgrind python3
-  desktop-file-utils appstream pulseaudio pulseaudio-utils libxcb1-dev icewm"
+  desktop-file-utils appstream pulseaudio pulseaudio-utils libxcb1-dev icewm
+  libxtst-dev libxdamage-dev at-spi2-core python3-pyatspi dbus"
 missing=""
 for p in $packages; do
   status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)

@@ -518,6 +518,43 @@ def scenario_damage():
         server.close()
 
 
+def scenario_screen_reader(server):
+    # A whole problem solved through AT-SPI alone (tests/e2e/screen_reader.py), on a session
+    # bus and an accessibility bus of the test's own.
+    for need in ("/usr/bin/dbus-daemon", "/usr/libexec/at-spi-bus-launcher"):
+        if not os.path.exists(need):
+            raise Failure(f"{need} is missing (Debian packages dbus and at-spi2-core)")
+    if subprocess.run(["/usr/bin/python3", "-c", "import pyatspi"], capture_output=True).returncode:
+        raise Failure("pyatspi is missing (Debian package python3-pyatspi)")
+    work = tempfile.mkdtemp(prefix="zarvo-a11y-")
+    bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True, env=server.env)
+    address = bus.stdout.readline().strip()
+    env = dict(server.env, DBUS_SESSION_BUS_ADDRESS=address, XDG_RUNTIME_DIR=work)
+    launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env=env,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        time.sleep(1.0)
+        server.env, saved = env, server.env
+        try:
+            g = Game(server, ["--problem", "21"], extra_env={"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
+        finally:
+            server.env = saved
+        try:
+            reader = subprocess.run(["/usr/bin/python3", os.path.join(os.path.dirname(__file__), "screen_reader.py")],
+                                    env=env, capture_output=True, text=True, timeout=180)
+            print(reader.stdout.strip().splitlines()[-1] if reader.stdout.strip() else reader.stderr[-300:])
+            check(reader.returncode == 0, "the game cannot be played by screen reader: " +
+                  " / ".join(reader.stdout.strip().splitlines()[:6]) + reader.stderr[-300:])
+        finally:
+            g.close()
+    finally:
+        for p in (launcher, bus):
+            p.terminate()
+            p.wait()
+        shutil.rmtree(work, ignore_errors=True)
+
+
 def rss_kib(pid):
     with open(f"/proc/{pid}/status") as f:
         return int(re.search(r"VmRSS:\s+(\d+)", f.read()).group(1))
@@ -599,12 +636,14 @@ def main():
             ("key_storm", lambda: scenario_key_storm(server)),
             ("too_small", scenario_too_small),
             ("damage", scenario_damage),
+            ("screen_reader", lambda: scenario_screen_reader(server)),
         ]
         score100 = None
         for name, step in steps:
             if ONLY and name not in ONLY:
                 continue
-            if (name == "window_manager" and MODE == "bare") or (name in ("key_storm", "damage") and MODE != "bare") \
+            if (name == "window_manager" and MODE == "bare") \
+                    or (name in ("key_storm", "damage", "screen_reader") and MODE != "bare") \
                     or (name == "screen_change" and MODE != "openbox"):
                 continue
             t0 = time.time()
