@@ -1,12 +1,15 @@
 #!/bin/sh
-# Installs whatever the build, the game and its tests need from Debian and is missing.
+# Installs whatever is missing from Debian: with "game", only what building and running the
+# game needs; otherwise also everything its tests, benchmarks and tools use.
 # Quick when everything is there already; uses sudo when not run as root.
 set -e
-packages="cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 clang libclang-rt-14-dev
-  xvfb xauth x11-utils x11-xserver-utils xdotool openbox imagemagick poppler-utils sox valgrind python3
-  desktop-file-utils appstream pulseaudio pulseaudio-utils libxcb1-dev icewm
+game="cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
+  libxcb1-dev fonts-liberation2"
+tests="libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+  xvfb xauth x11-utils x11-xserver-utils xdotool openbox icewm imagemagick poppler-utils sox
+  valgrind python3 desktop-file-utils appstream pulseaudio pulseaudio-utils
   libxtst-dev libxdamage-dev at-spi2-core python3-pyatspi dbus"
+if [ "$1" = game ]; then packages="$game"; else packages="$game $tests"; fi
 missing=""
 for p in $packages; do
   status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
