@@ -36,8 +36,10 @@ TEST(QtSurface, ShapesCoverLeftToRightMinusOne) {
     c.dc->SelectObject(CreatePen(0x0000FF));         // red
     c.dc->SelectObject(CreateSolidBrush(0x00FF00));  // green
     c.dc->Rectangle(10, 10, 20, 20);
-    EXPECT_EQ(c.at(10, 10), qRgb(255, 0, 0));
-    EXPECT_EQ(c.at(19, 19), qRgb(255, 0, 0));
+    for (auto [x, y] : {std::pair{10, 15}, std::pair{19, 15}, std::pair{15, 10}, std::pair{15, 19}})
+        EXPECT_EQ(c.at(x, y), qRgb(255, 0, 0)) << x << "," << y;  // the four sides
+    for (auto [x, y] : {std::pair{11, 15}, std::pair{18, 15}, std::pair{15, 11}, std::pair{15, 18}})
+        EXPECT_EQ(c.at(x, y), qRgb(0, 255, 0)) << x << "," << y;  // just inside them
     EXPECT_EQ(c.at(15, 15), qRgb(0, 255, 0));
     EXPECT_EQ(c.at(20, 15), kWhite);
     EXPECT_EQ(c.at(15, 20), kWhite);

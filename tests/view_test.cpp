@@ -258,6 +258,23 @@ TEST(Frame, PrintFollowsTheGameAndAcceleratorsNeverReachTheGame) {
     EXPECT_TRUE(f.frame.windowTitle().endsWith(" -- Version Z611"));  // Home paints the banner
 }
 
+TEST(Frame, AFrameAtAnotherSizeDrawsNothingAndLosesNoKey) {
+    // As a window manager might leave it: restored to a smaller size. Nothing is laid out or
+    // drawn at that size, keys still change the game (on the board's own canvas), and back at
+    // the board's size the screen shows them.
+    Frame f;
+    const QSize board = f.view->canvas().size();
+    f.frame.setWindowState(Qt::WindowNoState);
+    f.frame.resize(700, 500);
+    QCoreApplication::sendPostedEvents();
+    ASSERT_EQ(f.view->width() < board.width(), true);  // before the frame maximizes itself again
+    f.view->repaint();
+    f.key(Qt::Key_Up);
+    EXPECT_EQ(f.view->canvas().size(), board);
+    EXPECT_EQ(f.view->board().layout.last_client_rect.right, board.width());
+    EXPECT_EQ(f.view->board().game.move_count, 1);
+}
+
 TEST(Frame, FileNewKeepsTheGame) {
     Frame f;
     f.key(Qt::Key_Up);
