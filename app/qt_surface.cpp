@@ -156,49 +156,31 @@ QString QtSurface::arial_family() {
     return family;
 }
 
-QtSurface::QtSurface(QPainter& painter, Rect client, QRegion* inked)
-    : p_(painter), client_(client), font_(&font_entry(Font{}, painter.device())), inked_(inked) {
+QtSurface::QtSurface(QPainter& painter, Rect client, TileGrid* damage, TileGrid* inked)
+    : p_(painter),
+      client_(client),
+      font_(&font_entry(Font{}, painter.device())),
+      damage_(damage),
+      inked_(inked) {
     p_.setRenderHint(QPainter::Antialiasing, false);
     p_.setRenderHint(QPainter::TextAntialiasing, true);
 }
 
-namespace {
-
-// A damaged rectangle grown to whole tiles of 8 pixels: the screen is then shown anew in a
-// few large pieces instead of hundreds of thin ones (every grid line is one), which the window
-// system copies far faster, for a few more pixels.
-QRect whole_tiles(const QRect& r) {
-    constexpr int kTile = 8;
-    return QRect(QPoint(r.left() & ~(kTile - 1), r.top() & ~(kTile - 1)),
-                 QPoint(r.right() | (kTile - 1), r.bottom() | (kTile - 1)));
-}
-
-}  // namespace
-
 void QtSurface::ink(int32_t l, int32_t t, int32_t r, int32_t b) {
-    const QRect client(0, 0, client_.right, client_.bottom);
-    const QRect drawn = QRect(l, t, r - l, b - t) & client;
-    if (drawn.isEmpty()) return;
-    const QRect tiles = whole_tiles(drawn) & client;
-    damage_ += tiles;
-    if (inked_) *inked_ += tiles;  // kept in whole tiles too, so that it stays a few rectangles
+    if (!damage_ && !inked_) return;
+    const QRect drawn(l, t, r - l, b - t);
+    if (damage_) damage_->mark(drawn);
+    if (inked_) inked_->mark(drawn);
 }
 
 void QtSurface::blank(int32_t l, int32_t t, int32_t r, int32_t b) {
-    const QRect client(0, 0, client_.right, client_.bottom);
-    const QRect area = QRect(l, t, r - l, b - t) & client;
-    if (area.isEmpty()) return;
+    const QRect area(l, t, r - l, b - t);
     if (!inked_) {
-        damage_ += whole_tiles(area) & client;
+        if (damage_) damage_->mark(area);
         return;
     }
-    for (const QRect& changed : *inked_& area)  // white over white changes nothing
-        damage_ += whole_tiles(changed) & client;
-    *inked_ -= area;
-}
-
-QRegion QtSurface::damage() const {
-    return damage_;
+    if (damage_) damage_->mark_where(area, *inked_);  // white over white changes nothing
+    inked_->unmark_inside(area);
 }
 
 void QtSurface::SelectObject(const Font& font) {

@@ -4,18 +4,20 @@
 
 #include <QFont>
 #include <QPainter>
-#include <QRegion>
 
+#include "app/tile_grid.h"
 #include "board/surface.h"
 
 namespace zarvo {
 
 class QtSurface : public Surface {
   public:
-    // `client` is the drawing rectangle, in the painter's logical pixels. `inked`, where given,
-    // is what is not plain white on the painter's device: kept up to date by the drawing, and
-    // used to leave out of the damage white painted over white.
-    QtSurface(QPainter& painter, Rect client, QRegion* inked = nullptr);
+    // `client` is the drawing rectangle, in the painter's logical pixels. `damage`, where given,
+    // gets marked with what the drawing may change (what the screen must be shown anew);
+    // `inked`, where given, is where the painter's device is not plain white: kept up to date
+    // by the drawing, and used to leave white painted over white out of the damage.
+    QtSurface(QPainter& painter, Rect client, TileGrid* damage = nullptr,
+              TileGrid* inked = nullptr);
 
     Rect GetClientRect() const override { return client_; }
     void SetBkMode() override {}  // text never paints its background here
@@ -39,10 +41,6 @@ class QtSurface : public Surface {
     // The font family that stands in for "Arial" (Liberation Sans where installed).
     static QString arial_family();
 
-    // What the drawing so far may have changed, in logical pixels, clipped to the drawing
-    // rectangle: what the screen must be shown anew.
-    QRegion damage() const;
-
     struct FontEntry;
 
   private:
@@ -53,8 +51,8 @@ class QtSurface : public Surface {
     COLORREF text_colour_ = 0;
     FontEntry* font_;
     int32_t x_ = 0, y_ = 0;
-    QRegion damage_;
-    QRegion* inked_;
+    TileGrid* damage_;
+    TileGrid* inked_;
 
     // Drawing in colour, and painting plain white, over (l, t)-(r, b).
     void ink(int32_t l, int32_t t, int32_t r, int32_t b);

@@ -95,7 +95,8 @@ bool CZarvokView::ensure_canvas() {
         canvas_ = QImage(pixels, QImage::Format_RGB32);
         canvas_.setDevicePixelRatio(dpr);
         canvas_.fill(Qt::white);
-        inked_ = QRegion();
+        inked_.reset(size());
+        key_damage_.reset(size());
     }
     return true;
 }
@@ -105,7 +106,7 @@ void CZarvokView::OnDraw() {
     PaintResult result;
     {
         QPainter painter(&canvas_);
-        QtSurface dc(painter, Rect{0, 0, width(), height()}, &inked_);
+        QtSurface dc(painter, Rect{0, 0, width(), height()}, nullptr, &inked_);
         result = paint_board(dc, board_, local_now());
     }
     paint_due_ = false;
@@ -211,9 +212,10 @@ void CZarvokView::OnKeyDown(int32_t vk) {
         {
             QPainter painter(&canvas_);
             const QSize board = canvas_.deviceIndependentSize().toSize();
-            QtSurface dc(painter, Rect{0, 0, board.width(), board.height()}, &inked_);
+            key_damage_.clear_all();
+            QtSurface dc(painter, Rect{0, 0, board.width(), board.height()}, &key_damage_, &inked_);
             result = carry_out(dc, board_, outcome, local_now());
-            drawn = dc.damage();
+            drawn = key_damage_.region();
         }
         if (outcome.redraw == Redraw::paint) after_paint(result);
         last_key_damage_ = drawn;

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "app/sound.h"
+#include "app/tile_grid.h"
 #include "board/board.h"
 #include "print/results_page.h"
 
@@ -78,7 +79,8 @@ class CZarvokView : public QWidget {
     Board board_;
     CuePlayer sound_;
     QImage canvas_;
-    QRegion inked_;  // where the canvas is not plain white
+    TileGrid inked_;       // where the canvas is not plain white
+    TileGrid key_damage_;  // what the key being handled drew
     QRegion last_key_damage_;
     std::string last_sentence_;
 
