@@ -12,6 +12,7 @@
 #include "app/main_frame.h"
 #include "app/zarvok_doc.h"
 #include "app/zarvok_view.h"
+#include "first_solution.h"
 
 using namespace zarvo;
 
@@ -26,21 +27,13 @@ void expect(bool ok, const char* what) {
     }
 }
 
-// The first solution of a problem, found by trying every count of blue and green.
+// The first solution of the problem, played.
 void solve(CZarvokView& view) {
-    const Problem p = view.board().game.problem();
-    for (int b = 1; b < p.box_total; ++b)
-        for (int g = 1; b + g < p.box_total; ++g) {
-            const int r = p.box_total - b - g;
-            if (b * p.weight_tens[0] + g * p.weight_tens[1] + r * p.weight_tens[2] != p.load_tens)
-                continue;
-            const int counts[3] = {b, g, r};
-            for (int c = 0; c < 3; ++c) {
-                for (int i = 0; i < counts[c]; ++i) view.OnKeyDown(VK_UP);
-                view.OnKeyDown(VK_TAB);
-            }
-            return;
-        }
+    const auto counts = testing::first_solution(view.board().game.problem());
+    for (int c = 0; c < 3; ++c) {
+        for (int i = 0; i < counts[c]; ++i) view.OnKeyDown(VK_UP);
+        view.OnKeyDown(VK_TAB);
+    }
 }
 
 // Closes the next modal dialog that opens.

@@ -10,6 +10,7 @@
 #include "app/main_frame.h"
 #include "app/zarvok_doc.h"
 #include "app/zarvok_view.h"
+#include "first_solution.h"
 
 using namespace zarvo;
 
@@ -24,19 +25,11 @@ void press(Qt::Key key, int then_wait_ms) {
 
 // The first solution of the problem, one Up every 50 ms.
 void solve() {
-    const Problem p = view->board().game.problem();
-    for (int b = 1; b < p.box_total; ++b)
-        for (int g = 1; b + g < p.box_total; ++g) {
-            const int r = p.box_total - b - g;
-            if (b * p.weight_tens[0] + g * p.weight_tens[1] + r * p.weight_tens[2] != p.load_tens)
-                continue;
-            const int counts[3] = {b, g, r};
-            for (int c = 0; c < 3; ++c) {
-                for (int i = 0; i < counts[c]; ++i) press(Qt::Key_Up, 50);
-                if (c < 2) press(Qt::Key_Tab, 0);
-            }
-            return;
-        }
+    const auto counts = testing::first_solution(view->board().game.problem());
+    for (int c = 0; c < 3; ++c) {
+        for (int i = 0; i < counts[c]; ++i) press(Qt::Key_Up, 50);
+        if (c < 2) press(Qt::Key_Tab, 0);
+    }
 }
 
 }  // namespace
