@@ -323,6 +323,16 @@ TEST(DrawBoard, TableCellsAndGameOverPrompt) {
         for (const auto& op : b.dc.ops())
             EXPECT_FALSE(op.kind == Kind::text && op.rect == l.table_cell[r][1]);
     }
+    // Every heading and row label, each in its own cell.
+    const char* headers[] = {"Boxes", "Box Wt.", "Pounds"};
+    const char* rows[] = {"  Blue", "  Green", "  Red", "  Total", "  Remain"};
+    const auto drawn_in = [&](const std::string& text, const Rect& cell) {
+        return std::any_of(b.dc.ops().begin(), b.dc.ops().end(), [&](const auto& op) {
+            return op.kind == Kind::text && op.text == text && op.rect == cell;
+        });
+    };
+    for (int k = 0; k < 3; ++k) EXPECT_TRUE(drawn_in(headers[k], l.table_header[k])) << headers[k];
+    for (int r = 0; r < 5; ++r) EXPECT_TRUE(drawn_in(rows[r], l.table_row_label[r])) << rows[r];
     bool prompt = false, score = false;
     for (const auto& op : b.dc.ops()) {
         if (op.kind != Kind::text) continue;

@@ -50,6 +50,8 @@ TEST(QtSurface, ShapesCoverLeftToRightMinusOne) {
 
     c.dc->Ellipse(40, 40, 45, 45);  // a 5-pixel dot centred on (42, 42)
     EXPECT_EQ(c.at(42, 42), qRgb(0, 255, 0));
+    for (auto [x, y] : {std::pair{40, 42}, std::pair{44, 42}, std::pair{42, 40}, std::pair{42, 44}})
+        EXPECT_EQ(c.at(x, y), qRgb(255, 0, 0)) << x << "," << y;  // its outline, 5 pixels across
     EXPECT_EQ(c.at(45, 42), kWhite);
     EXPECT_EQ(c.at(42, 45), kWhite);
 }
@@ -61,6 +63,7 @@ TEST(QtSurface, LinesLeaveOutTheirEndPixel) {
     c.dc->LineTo(5, 0);
     EXPECT_EQ(c.at(4, 0), qRgb(0, 0, 0));
     EXPECT_EQ(c.at(5, 0), kWhite);
+    EXPECT_EQ(c.at(2, 1), kWhite);
     c.dc->LineTo(5, 5);  // the position moved to the end
     EXPECT_EQ(c.at(5, 4), qRgb(0, 0, 0));
     EXPECT_EQ(c.at(5, 5), kWhite);
@@ -80,8 +83,12 @@ TEST(QtSurface, LinesLeaveOutTheirEndPixel) {
     };
     c.dc->MoveTo(50, 50);
     c.dc->LineTo(40, 50);
-    EXPECT_EQ(black_in(40, 50, 50, 50), 10);
+    EXPECT_EQ(black_in(40, 49, 50, 51), 10);  // one pixel thick
     EXPECT_EQ(c.at(40, 50), kWhite);
+    c.dc->MoveTo(30, 10);
+    c.dc->LineTo(20, 15);  // leftwards and down
+    EXPECT_EQ(black_in(20, 9, 30, 16), 10);
+    EXPECT_EQ(c.at(30, 10), qRgb(0, 0, 0));
     c.dc->MoveTo(55, 50);
     c.dc->LineTo(55, 40);
     EXPECT_EQ(black_in(55, 40, 55, 50), 10);

@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <random>
 
 #include "app/about_dlg.h"
@@ -252,6 +253,16 @@ TEST(Frame, PrintFollowsTheGameAndAcceleratorsNeverReachTheGame) {
     f.solve();
     EXPECT_EQ(f.view->board().game.game_over, 1);
     EXPECT_TRUE(f.frame.print_action()->isEnabled());
+    // Print now opens the print dialog (cancelled here), and the game is left as it was.
+    bool dialog_seen = false;
+    QTimer::singleShot(100, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible())
+                dialog_seen = true, d->reject();
+    });
+    f.frame.print_action()->trigger();
+    EXPECT_TRUE(dialog_seen);
+    EXPECT_EQ(f.view->board().game.game_over, 1);
     f.frame.setWindowTitle(QStringLiteral("before Home"));
     f.key(Qt::Key_Home);
     EXPECT_FALSE(f.frame.print_action()->isEnabled());
@@ -308,6 +319,7 @@ TEST(AboutBox, EveryTextAndTheIconWholeAtTwoFontSizesAndOkCloses) {
             EXPECT_TRUE(inside.contains(label->geometry()));
         }
         EXPECT_EQ(about.findChild<QLabel*>("notice")->text(), QString::fromLatin1(kLegalNotice));
+        EXPECT_FALSE(about.findChild<QLabel*>("icon")->pixmap().isNull());
         if (points == 0) {
             // At Qt's default font everything fits where the template puts it, in dialog units
             // of a quarter of the letters' average width and an eighth of the font's height.

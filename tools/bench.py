@@ -3,8 +3,8 @@
 comparison and the key-to-pixels measurement under Xvfb, and prints one table: every figure,
 its baseline, the ratio and the verdict against its budget.
 
-usage: bench.py BUILD_DIR [--quick] [--startup] [--pixels]
-(--startup or --pixels: only that part)
+usage: bench.py BUILD_DIR [--quick] [--startup] [--pixels] [--in-process]
+(--startup, --pixels or --in-process: only that part)
 """
 import json
 import os
@@ -19,6 +19,7 @@ BUILD = os.path.abspath(sys.argv[1])
 QUICK = "--quick" in sys.argv
 STARTUP_ONLY = "--startup" in sys.argv
 PIXELS_ONLY = "--pixels" in sys.argv
+IN_PROCESS_ONLY = "--in-process" in sys.argv
 # (width, height, device pixel ratio): the logical size, and at DPR 2 a 3840x2160 screen.
 SIZES = [(800, 600, 1), (1024, 768, 1), (1280, 1024, 1), (1920, 1080, 1), (3840, 2160, 1),
          (1920, 1080, 2)]
@@ -230,7 +231,7 @@ def main():
                 rows.append((size, "RSS after 200 games", f"{r200 / 1024:10.1f} MiB", "after 10 games",
                              f"{r10 / 1024:10.1f} MiB", f"{r200 / r10:6.2f}x", "<= 1.05x",
                              verdict(r200 / r10 <= 1.05)))
-        if not PIXELS_ONLY:
+        if not PIXELS_ONLY and not IN_PROCESS_ONLY:
             s = startup(tmp, 3 if QUICK else 7)
             (zt, zm), (bt, bm), (mt, mm) = s["zarvok"], s["bare"], s["menu"]
             add("1024x768 X", "start-up to first paint", zt, "bare Qt window", bt, limit=1.3)
@@ -244,7 +245,7 @@ def main():
                 rows.append(("1024x768 X", figure, f"{value / 1024:10.1f} MiB", base, f"{base_value / 1024:10.1f} MiB",
                              f"{ratio:6.2f}x", f"<= {limit}x" if limit else "-",
                              verdict(ratio <= limit) if limit else "info"))
-        if not STARTUP_ONLY and os.path.exists(PROBE):
+        if not STARTUP_ONLY and not IN_PROCESS_ONLY and os.path.exists(PROBE):
             key_to_pixels(tmp)
 
     header = ("screen", "figure", "time", "baseline", "baseline time", "ratio", "budget", "verdict")
