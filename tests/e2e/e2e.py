@@ -236,9 +236,11 @@ def scenario_startup(server):
         if MODE == "bare":
             check((g.ox, g.w) == (0, server.width), f"view at {g.ox} width {g.w}: not the screen's width")
             check(g.oy + g.h == server.height, f"view ends at {g.oy + g.h}, not the screen's bottom")
-        else:
+        else:  # maximized into the window manager's work area (icewm keeps a task bar below)
+            area = re.search(r"= (\d+), (\d+), (\d+), (\d+)", server.x(["xprop", "-root", "_NET_WORKAREA"]))
+            bottom = int(area.group(2)) + int(area.group(4)) if area else server.height
             check(g.w == server.width, f"view width {g.w}, not maximized to {server.width}")
-            check(g.oy + g.h == server.height, f"view ends at {g.oy + g.h}, not the screen's bottom")
+            check(g.oy + g.h == bottom, f"view ends at {g.oy + g.h}, not the work area's bottom {bottom}")
         check(re.fullmatch(r".* -- \d{1,2}/\d{1,2}/\d\d \d{1,2}:\d\d:\d\d -- Version Z611", g.title()),
               f"title banner {g.title()!r}")
         cx, cy = centre(g.lay["circle"])
@@ -466,6 +468,74 @@ def scenario_window_manager(server):
         check(not faults, "; ".join(faults))
         g.keys("Up")
         check(g.client_crop(g.shot()) != g.client_crop(before), "keys no longer reach the game")
+    finally:
+        g.close()
+
+
+def scenario_menus(server):
+    # Closing a menu gives the game the keyboard back; Alt alone opens nothing; keys held with
+    # Alt do nothing in the game; F10 opens the File menu for all to see.
+    g = Game(server, ["--problem", "21"])
+    try:
+        lay, ox, oy = g.lay, g.ox, g.oy
+        g.keys("space")
+        moves = lambda shot: shot.crop(lay["moves_box"], ox, oy)
+        before = g.shot()
+        g.keys("alt+f", "Escape", "alt+f", "Escape", "Escape", "Escape", delay=150)
+        g.keys("Up")
+        one = g.shot()
+        check(moves(one) != moves(before), "an Up after closing the menus never reached the game", one)
+        g.keys("alt", delay=150)
+        g.keys("Up")
+        two = g.shot()
+        check(moves(two) != moves(one), "after Alt alone the Up did not reach the game", two)
+        g.keys("alt+Up", "alt+Down", "alt+space", "alt+F1", delay=100)
+        g.keys("Escape")  # in case a window manager's menu opened
+        check(g.client_crop(g.shot()) == g.client_crop(two), "a key held with Alt acted in the game")
+        g.keys("F10", delay=150)
+        opened = g.shot()
+        menu_area = (0, 0, 160, 120)
+        check(opened.crop(menu_area, ox, oy) != two.crop(menu_area, ox, oy),
+              "F10 showed no menu", opened)
+        g.keys("Up")
+        check(moves(g.shot()) == moves(two), "an Up with the menu open reached the game")
+        g.keys("Escape", delay=150)
+        g.keys("Up")
+        three = g.shot()
+        check(moves(three) != moves(two), "the Up after closing F10's menu did not reach the game", three)
+        check(g.proc.poll() is None, "the program ended in the menus")
+    finally:
+        g.close()
+
+
+def scenario_save(server):
+    # Save makes a new empty file; Qt's file dialog leaves no settings in the home folder; a
+    # second Save says the file is saved already.
+    g = Game(server, ["--problem", "4"])
+    try:
+        g.keys("ctrl+s", delay=150)
+        dialog = g.find_window("^Save As$", timeout=10)
+        check(dialog is not None, "Ctrl+S opened no Save As dialog", g.shot())
+        g.server.x(["xdotool", "windowactivate", "--sync", dialog])
+        target = os.path.join(g.home, "lesson.zarvok")
+        g.keys("ctrl+a", delay=100)
+        g.server.x(["xdotool", "type", "--delay", "20", target], check=True)
+        g.keys("Return", delay=150)
+        deadline = time.time() + 10
+        while not os.path.exists(target) and time.time() < deadline:
+            time.sleep(0.1)
+        check(os.path.exists(target) and os.path.getsize(target) == 0, "Save made no empty file")
+        time.sleep(0.5)
+        written = [os.path.relpath(os.path.join(d, f), g.home) for d, _, files in os.walk(g.home)
+                   for f in files if f not in ("stderr.txt", "lesson.zarvok") and not f.startswith("shot")]
+        check(not written, f"the program left files in the home folder: {written}")
+        g.server.x(["xdotool", "windowactivate", "--sync", g.window])
+        g.keys("ctrl+s", delay=150)
+        box = g.find_window("^Zarvok$", timeout=10)
+        check(box is not None, "a second Ctrl+S said nothing", g.shot())
+        g.server.x(["xdotool", "windowactivate", "--sync", box])
+        g.keys("Return", delay=150)
+        check(g.proc.poll() is None, "the program ended while saving")
     finally:
         g.close()
 
