@@ -38,28 +38,29 @@ void CZarvokView::set_require_maximized(bool on) {
     require_maximized_ = on;
 }
 
+// Only a change of the screen itself (its size, or the work area a window maximizes into)
+// lets the next paint find a new client size, and end the game as designed.
+void CZarvokView::screen_moved() {
+    emit screenChanged();
+    invalidate();
+}
+
+void CZarvokView::follow_screen(QScreen* screen) {
+    if (watched_screen_) disconnect(watched_screen_, nullptr, this, nullptr);
+    watched_screen_ = screen;
+    if (!screen) return;
+    connect(screen, &QScreen::geometryChanged, this, &CZarvokView::screen_moved);
+    connect(screen, &QScreen::availableGeometryChanged, this, &CZarvokView::screen_moved);
+}
+
 void CZarvokView::watch_screen() {
     QWindow* handle = window()->windowHandle();
     if (!handle || watched_window_ == handle) return;
     watched_window_ = handle;
-    const auto follow = [this](QScreen* screen) {
-        if (watched_screen_) disconnect(watched_screen_, nullptr, this, nullptr);
-        watched_screen_ = screen;
-        if (!screen) return;
-        // Only a change of the screen itself (its size, or the work area a window maximizes
-        // into) lets the next paint find a new client size, and end the game as designed.
-        const auto changed = [this] {
-            emit screenChanged();
-            invalidate();
-        };
-        connect(screen, &QScreen::geometryChanged, this, changed);
-        connect(screen, &QScreen::availableGeometryChanged, this, changed);
-    };
-    follow(handle->screen());
-    connect(handle, &QWindow::screenChanged, this, [this, follow](QScreen* screen) {
-        follow(screen);
-        emit screenChanged();
-        invalidate();
+    follow_screen(handle->screen());
+    connect(handle, &QWindow::screenChanged, this, [this](QScreen* screen) {
+        follow_screen(screen);
+        screen_moved();
     });
 }
 

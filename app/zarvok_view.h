@@ -73,6 +73,8 @@ class CZarvokView : public QWidget {
     bool canvas_matches_view() const;
     bool size_settled() const;
     void watch_screen();
+    void follow_screen(QScreen* screen);
+    void screen_moved();
     QRect screen_area() const;
     void after_paint(PaintResult result);
 
