@@ -25,13 +25,13 @@ QColor to_qcolor(COLORREF c) {
 
 namespace {
 
-inline QString latin1(std::string_view s) {
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+inline QString text_of(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 }  // namespace
 
-// One font at one size, with the advance of every 8-bit character and the texts already shaped
+// One font at one size, with the advance of every character and the texts already shaped
 // in it: the board draws the same labels, numbers and story lines again and again, and shaping
 // text is the costly part. Without kerning a text's width is the sum of its characters'
 // advances, exactly as the toolkit measures it.
@@ -40,7 +40,8 @@ struct QtSurface::FontEntry {
     QFontMetricsF metrics;
     int32_t cell;                     // the line pitch and the height GetTextExtentPoint32 reports
     double ascent;                    // baseline below the top of the cell
-    std::array<double, 256> advance;  // below zero until first asked for
+    std::array<double, 128> advance;  // ASCII, below zero until first asked for
+    std::unordered_map<std::string, double> wide_advance;
     std::unordered_map<std::string, QStaticText> shaped;
     // Text too large for the toolkit's glyph cache (the title on big screens) is drawn as
     // outlines every time; on a raster canvas it is rendered once into an image instead.
@@ -51,10 +52,26 @@ struct QtSurface::FontEntry {
 
     double width(std::string_view text) {
         double w = 0;
-        for (const char c : text) {
-            double& a = advance[static_cast<unsigned char>(c)];
-            if (a < 0) a = metrics.horizontalAdvance(QChar(static_cast<unsigned char>(c)));
-            w += a;
+        for (size_t i = 0; i < text.size();) {
+            const auto c = static_cast<unsigned char>(text[i]);
+            if (c < 0x80) {
+                double& a = advance[c];
+                if (a < 0) a = metrics.horizontalAdvance(QChar(c));
+                w += a;
+                ++i;
+                continue;
+            }
+            // A letter of another script or with an accent: its UTF-8 bytes measured together.
+            size_t n = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+            n = std::min(n, text.size() - i);
+            const std::string_view letter = text.substr(i, n);
+            auto it = wide_advance.find(std::string(letter));
+            if (it == wide_advance.end())
+                it = wide_advance
+                         .emplace(std::string(letter), metrics.horizontalAdvance(text_of(letter)))
+                         .first;
+            w += it->second;
+            i += n;
         }
         return w;
     }
@@ -77,7 +94,7 @@ struct QtSurface::FontEntry {
         p.setRenderHint(QPainter::TextAntialiasing, true);
         p.setFont(font);
         p.setPen(colour);
-        p.drawText(QPointF(m, m + ascent), latin1(text));
+        p.drawText(QPointF(m, m + ascent), text_of(text));
         p.end();
         return rendered.emplace(std::move(key), std::move(image)).first->second;
     }
@@ -94,7 +111,7 @@ struct QtSurface::FontEntry {
         }
         QStaticText& run = it->second;
         if (run.text().isEmpty()) {
-            run.setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+            run.setText(text_of(text));
             run.setTextFormat(Qt::PlainText);
             run.setPerformanceHint(QStaticText::AggressiveCaching);
             run.prepare(QTransform(), font);
@@ -281,7 +298,7 @@ void QtSurface::DrawText(std::string_view text, Rect& rect, int format) {
         } else if (const QStaticText* run = f.glyphs(line.text)) {
             p_.drawStaticText(QPointF(line.x, line.y + top_to_ascent), *run);
         } else {
-            p_.drawText(QPointF(line.x, line.y + f.ascent), latin1(line.text));
+            p_.drawText(QPointF(line.x, line.y + f.ascent), text_of(line.text));
         }
     }
     p_.setClipping(false);
@@ -291,7 +308,7 @@ void QtSurface::TextOut(int32_t x, int32_t y, std::string_view text) {
     ink(x, y, client_.right, y + font_->cell);
     p_.setFont(font_->font);
     p_.setPen(to_qcolor(text_colour_));
-    p_.drawText(QPointF(x, y + font_->ascent), latin1(text));
+    p_.drawText(QPointF(x, y + font_->ascent), text_of(text));
 }
 
 Size QtSurface::GetTextExtentPoint32(std::string_view text) {

@@ -116,7 +116,7 @@ void CZarvokView::OnDraw() {
 
 void CZarvokView::after_paint(PaintResult result) {
     if (result == PaintResult::nothing) return;
-    window()->setWindowTitle(QString::fromLatin1(board_.title_banner.c_str()));
+    window()->setWindowTitle(QString::fromStdString(board_.title_banner));
     if (result == PaintResult::client_changed) {
         // The layout was made for another size (the display changed): the program ends.
         QCoreApplication::exit(0);

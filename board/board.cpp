@@ -6,12 +6,18 @@
 
 namespace zarvo {
 
-const char* const kStartPrompt =
-    "To start, press the Up arrow key. \nTo view the instructions, press the F1 key. \nTo exit, "
-    "press the Alt and F4 keys.";
-const char* const kGameOverPrompt =
-    "Game is over. \nTo print the results, press the Ctrl and P keys. \nTo play again, press the "
-    "Home key. \nTo exit, press the Alt and F4 keys.";
+std::string start_prompt() {
+    return translated(ZARVOK_TEXT("Board",
+                                  "To start, press the Up arrow key. \nTo view the instructions, "
+                                  "press the F1 key. \nTo exit, press the Alt and F4 keys."));
+}
+
+std::string game_over_prompt() {
+    return translated(ZARVOK_TEXT("Board",
+                                  "Game is over. \nTo print the results, press the Ctrl and P "
+                                  "keys. \nTo play again, press the Home key. \nTo exit, press "
+                                  "the Alt and F4 keys."));
+}
 
 namespace {
 
@@ -24,8 +30,12 @@ struct Number {
     }
 };
 
-const char* const kHeaders[3] = {"Boxes", "Box Wt.", "Pounds"};
-const char* const kRowLabels[5] = {"  Blue", "  Green", "  Red", "  Total", "  Remain"};
+const Text kHeaders[3] = {ZARVOK_TEXT("Board", "Boxes"), ZARVOK_TEXT("Board", "Box Wt."),
+                          ZARVOK_TEXT("Board", "Pounds")};
+// Each label stands two blanks into its cell.
+const Text kRowLabels[5] = {ZARVOK_TEXT("Board", "Blue"), ZARVOK_TEXT("Board", "Green"),
+                            ZARVOK_TEXT("Board", "Red"), ZARVOK_TEXT("Board", "Total"),
+                            ZARVOK_TEXT("Board", "Remain")};
 const COLORREF kRowColours[5] = {blue_text, green_text, red_text, black, black};
 
 void draw_dot(Surface& dc, int32_t x, int32_t y) {
@@ -144,19 +154,22 @@ void draw_board(Surface& dc, Board& b, int mode) {
     dc.Rectangle(l.moves_label_rect);
     dc.SelectObject(l.label_font);
     dc.SetTextColor(label_text);
-    dc.DrawText("Score", l.score_label_rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    dc.DrawText("Moves", l.moves_label_rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    dc.DrawText(translated(ZARVOK_TEXT("Board", "Score")), l.score_label_rect,
+                DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    dc.DrawText(translated(ZARVOK_TEXT("Board", "Moves")), l.moves_label_rect,
+                DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 
     dc.Rectangle(l.colour_hint_box);
-    dc.DrawText("To change color press the Tab key", l.colour_hint_box, DT_WORDBREAK);
+    dc.DrawText(translated(ZARVOK_TEXT("Board", "To change color press the Tab key")),
+                l.colour_hint_box, DT_WORDBREAK);
 
     dc.Rectangle(l.prompt_box);
     if (s.game_over != 0) {
         dc.SetTextColor(blue_text);
-        dc.DrawText(kGameOverPrompt, l.prompt_text_rect, DT_WORDBREAK);
+        dc.DrawText(game_over_prompt(), l.prompt_text_rect, DT_WORDBREAK);
     } else {
         dc.SetTextColor(red_text);
-        dc.DrawText(kStartPrompt, l.prompt_text_rect, DT_WORDBREAK);
+        dc.DrawText(start_prompt(), l.prompt_text_rect, DT_WORDBREAK);
     }
 
     dc.SetTextColor(label_text);
@@ -166,12 +179,14 @@ void draw_board(Surface& dc, Board& b, int mode) {
     dc.SelectObject(table_brush);
     for (int k = 0; k < 3; ++k) {
         dc.Rectangle(l.table_header[k]);
-        dc.DrawText(kHeaders[k], l.table_header[k], DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        dc.DrawText(translated(kHeaders[k]), l.table_header[k],
+                    DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
     for (int r = 0; r < 5; ++r) {
         dc.Rectangle(l.table_row_label[r]);
         dc.SetTextColor(kRowColours[r]);
-        dc.DrawText(kRowLabels[r], l.table_row_label[r], DT_VCENTER | DT_SINGLELINE);
+        dc.DrawText("  " + translated(kRowLabels[r]), l.table_row_label[r],
+                    DT_VCENTER | DT_SINGLELINE);
     }
     const int32_t values[5][3] = {
         {s.blue_count, 10 * p.weight_tens[0], s.blue_weight},

@@ -8,15 +8,15 @@
 #include "board/layout.h"
 #include "board/surface.h"
 #include "puzzle/game.h"
+#include "puzzle/text.h"
 
 namespace zarvo {
 
-extern const char* const kStartPrompt;
-extern const char* const kGameOverPrompt;
-extern const char* const kTooSmallMessage;
-extern const char* const kOverlayTail;
-extern const char* const kCreditPhrase;
-extern const char* const kVersionSuffix;
+// The board's fixed texts, in the player's language.
+std::string start_prompt();
+std::string game_over_prompt();
+std::string too_small_message();
+std::string overlay_tail();
 
 struct Board {
     GameState game;
@@ -49,8 +49,6 @@ void draw_overlay(Surface& dc, Board& board);
 int32_t fit_overlay_font(Surface& dc, Board& board);
 void erase_overlay(Surface& dc, const Board& board);
 
-// "M/d/yy H:mm:ss": month, day and hour without leading zeros, two-digit year, 24-hour clock.
-std::string format_date(const std::tm& local);
 void write_title_banner(Board& board, const std::tm& local);
 
 enum class PaintResult {

@@ -7,9 +7,13 @@
 
 namespace zarvo {
 
-const char* const kOverlayTail =
-    "\nTo start, press the Up arrow key. To remove this text, press the space bar or press the Up "
-    "arrow key. ";
+std::string overlay_tail() {
+    return "\n" +
+           translated(ZARVOK_TEXT("Board",
+                                  "To start, press the Up arrow key. To remove this text, press "
+                                  "the space bar or press the Up arrow key.")) +
+           " ";
+}
 
 namespace {
 
@@ -75,7 +79,7 @@ void draw_overlay(Surface& dc, Board& b) {
     dc.SetBkMode();
     dc.SetTextColor(palette::black);
     b.overlay_text = b.texts.story_text;
-    b.overlay_text += kOverlayTail;
+    b.overlay_text += overlay_tail();
     fit_overlay_font(dc, b);
     dc.SelectObject(b.overlay_font);
     dc.DrawText(b.overlay_text, b.layout.text_panel, DT_WORDBREAK);

@@ -1,29 +1,22 @@
 // The paint procedure and the drawing that follows a key.
-#include <cstdio>
-
 #include "board/board.h"
 #include "board/palette.h"
 
 namespace zarvo {
 
-const char* const kTooSmallMessage =
-    "THIS GAME NEEDS A MINIMUM SCREEN WIDTH OF 800 AND A MINIMUM SCREEN HEIGHT OF 600. PLEASE "
-    "QUIT NOW BY PRESSING THE Alt and F4 KEYS.";
-const char* const kCreditPhrase = "Zarvo, a puzzle from the Zarvo team -- ";
-const char* const kVersionSuffix = " -- Version Z611";
-
-std::string format_date(const std::tm& t) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%d/%d/%02d %d:%02d:%02d", t.tm_mon + 1, t.tm_mday,
-                  ((t.tm_year % 100) + 100) % 100, t.tm_hour, t.tm_min, t.tm_sec);
-    return text;
+std::string too_small_message() {
+    return translated(ZARVOK_TEXT("Board",
+                                  "THIS GAME NEEDS A MINIMUM SCREEN WIDTH OF 800 AND A MINIMUM "
+                                  "SCREEN HEIGHT OF 600. PLEASE QUIT NOW BY PRESSING THE Alt and "
+                                  "F4 KEYS."));
 }
 
 void write_title_banner(Board& b, const std::tm& local) {
     b.date_text = format_date(local);
-    b.title_banner = kCreditPhrase;
-    b.title_banner += b.date_text;
-    b.title_banner += kVersionSuffix;
+    b.title_banner =
+        fill(translated(
+                 ZARVOK_TEXT("Board", "Zarvo, a puzzle from the Zarvo team -- %1 -- Version Z611")),
+             {b.date_text});
     b.print_banner = b.title_banner;
 }
 
@@ -46,7 +39,7 @@ PaintResult paint_board(Surface& dc, Board& b, const std::tm& local) {
         dc.FillRect(l.client_rect, palette::warning_brush);
         dc.SelectObject(l.warning_font);
         dc.SetTextColor(palette::blue_text);
-        dc.DrawText(kTooSmallMessage, l.client_rect, DT_CENTER | DT_WORDBREAK);
+        dc.DrawText(too_small_message(), l.client_rect, DT_CENTER | DT_WORDBREAK);
         s.screen_too_small = 1;
         return PaintResult::too_small;
     }

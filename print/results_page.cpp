@@ -1,6 +1,6 @@
 #include "print/results_page.h"
 
-#include <cstdio>
+#include "puzzle/text.h"
 
 namespace zarvo {
 
@@ -28,24 +28,15 @@ PageRects page_rects(const PageGeometry& g, int32_t h) {
 }
 
 std::string result_text(const GameState& s, const StoryTexts& texts) {
-    char number[16];
-    std::snprintf(number, sizeof number, "%i", static_cast<int>(s.score));
-    std::string text = "Your score was: ";
-    text += number;
-    text += " -- ";
-    text += "Your solution was: \n";
+    std::string text =
+        fill(translated(ZARVOK_TEXT("Results", "Your score was: %1 -- Your solution was:")),
+             {std::to_string(s.score)});
     const int32_t counts[3] = {s.blue_count, s.green_count, s.red_count};
     for (int c = 0; c < 3; ++c) {
-        const bool one = counts[c] <= 1;
-        std::snprintf(number, sizeof number, "%i", static_cast<int>(counts[c]));
-        text += number;
-        text += one ? " box weighing " : " boxes weighing ";
-        text += texts.story_numbers[2 + c];
-        if (c < 2) {
-            text += one ? " pounds. \n" : " pounds each. \n";
-        } else {
-            text += one ? " pounds." : " pounds each.";
-        }
+        text += " \n";
+        text += fill(
+            translated(ZARVOK_N_TEXT("Results", "%n box(es) weighing %1 pounds each."), counts[c]),
+            {texts.story_numbers[2 + c]});
     }
     return text;
 }

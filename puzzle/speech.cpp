@@ -1,64 +1,82 @@
 #include "puzzle/speech.h"
 
+#include "puzzle/text.h"
+
 namespace zarvo {
 
 namespace {
 
-const char* const kColourNames[kColourCount] = {"blue", "green", "red"};
+// The colours as a word in a sentence and as the label before a colon.
+const Text kColourNames[kColourCount] = {
+    ZARVOK_TEXT("Speech", "blue"), ZARVOK_TEXT("Speech", "green"), ZARVOK_TEXT("Speech", "red")};
+const Text kColourLabels[kColourCount] = {
+    ZARVOK_TEXT("Speech", "Blue"), ZARVOK_TEXT("Speech", "Green"), ZARVOK_TEXT("Speech", "Red")};
 
-std::string capital(std::string s) {
-    if (!s.empty() && s[0] >= 'a' && s[0] <= 'z') s[0] = static_cast<char>(s[0] - 'a' + 'A');
-    return s;
+// Refusals, one whole sentence per colour so that a language can inflect the colour.
+const Text kTakeBackFirst[kColourCount - 1] = {
+    ZARVOK_TEXT("Speech", "Take back the green boxes first."),
+    ZARVOK_TEXT("Speech", "Take back the red boxes first.")};
+const Text kNoneToTakeBack[kColourCount] = {ZARVOK_TEXT("Speech", "No blue boxes to take back."),
+                                            ZARVOK_TEXT("Speech", "No green boxes to take back."),
+                                            ZARVOK_TEXT("Speech", "No red boxes to take back.")};
+const Text kComesAfter[kColourCount - 1] = {
+    ZARVOK_TEXT("Speech", "Green comes after blue: add blue boxes first."),
+    ZARVOK_TEXT("Speech", "Red comes after green: add green boxes first.")};
+
+std::string number(int32_t n) {
+    return std::to_string(n);
 }
 
-std::string boxes(int32_t n) {
-    return std::to_string(n) + (n == 1 ? " box" : " boxes");
-}
-
-std::string pounds(int32_t n) {
-    return std::to_string(n) + (n == 1 ? " pound" : " pounds");
-}
-
-// "Blue: 3 boxes, 90 pounds." for one colour.
+// "Blue: 3 boxes of 30 pounds, 90 pounds." for one colour.
 std::string colour_line(const GameState& s, int c) {
-    const Problem p = s.problem();
+    const int32_t weight = 10 * s.problem().weight_tens[c];
     const int32_t n = s.seg_boxes[c];
-    return capital(kColourNames[c]) + ": " + boxes(n) + " of " + pounds(10 * p.weight_tens[c]) +
-           ", " + pounds(n * 10 * p.weight_tens[c]) + ".";
+    return fill(translated(ZARVOK_N_TEXT("Speech", "%1: %n box(es) of %2 pounds, %3 pounds."), n),
+                {translated(kColourLabels[c]), number(weight), number(n * weight)});
 }
 
 std::string what_is_left(const GameState& s) {
-    return boxes(s.boxes_remaining) + " and " + pounds(s.weight_remaining) + " left.";
+    return fill(
+        translated(ZARVOK_N_TEXT("Speech", "%n box(es) and %1 pounds left."), s.boxes_remaining),
+        {number(s.weight_remaining)});
 }
 
 std::string solved_sentence(const GameState& s) {
-    return "Solved in " + std::to_string(s.move_count) + " moves! Your score is " +
-           std::to_string(s.score) +
-           ". Press Ctrl and P to print the results, or Home for the next problem.";
+    return fill(translated(ZARVOK_TEXT("Speech",
+                                       "Solved in %1 moves! Your score is %2. Press Ctrl and P to "
+                                       "print the results, or Home for the next problem.")),
+                {number(s.move_count), number(s.score)});
 }
 
 }  // namespace
 
 std::string opening_sentence(const GameState& s) {
     const Problem p = s.problem();
-    return "New problem: a truck carried " + boxes(p.box_total) + " weighing " +
-           pounds(10 * p.load_tens) + " in all, some of " + std::to_string(10 * p.weight_tens[0]) +
-           ", some of " + std::to_string(10 * p.weight_tens[1]) + " and some of " +
-           pounds(10 * p.weight_tens[2]) + ". Press F1 to hear the story.";
+    return fill(translated(ZARVOK_TEXT("Speech",
+                                       "New problem: a truck carried %1 boxes weighing %2 pounds "
+                                       "in all, some of %3, some of %4 and some of %5 pounds. "
+                                       "Press F1 to hear the story.")),
+                {number(p.box_total), number(10 * p.load_tens), number(10 * p.weight_tens[0]),
+                 number(10 * p.weight_tens[1]), number(10 * p.weight_tens[2])});
 }
 
 std::string state_sentence(const GameState& s) {
     const Problem p = s.problem();
-    std::string text = "Zarvo. The colour is " + std::string(kColourNames[s.current_colour]) + ". ";
+    std::string text = fill(translated(ZARVOK_TEXT("Speech", "Zarvo. The colour is %1.")),
+                            {translated(kColourNames[s.current_colour])}) +
+                       " ";
     for (int c = 0; c < kColourCount; ++c) text += colour_line(s, c) + " ";
-    text += "In all " + boxes(s.total_count) + " of " + std::to_string(p.box_total) + " and " +
-            pounds(s.total_weight) + " of " + std::to_string(10 * p.load_tens) + "; " +
-            what_is_left(s) + " Moves: " + std::to_string(s.move_count) +
-            ". Score: " + std::to_string(s.score) + ".";
+    text += fill(translated(ZARVOK_N_TEXT("Speech", "In all %n box(es) of %1 and %2 pounds of %3;"),
+                            s.total_count),
+                 {number(p.box_total), number(s.total_weight), number(10 * p.load_tens)});
+    text += " " + what_is_left(s) + " ";
+    text += fill(translated(ZARVOK_TEXT("Speech", "Moves: %1. Score: %2.")),
+                 {number(s.move_count), number(s.score)});
     if (s.game_over == 1) {
         text += " " + solved_sentence(s);
     } else if (s.overlay_shown == 1) {
-        text += " The story is shown: press F1 to hear it, Space to hide it.";
+        text += " " + translated(ZARVOK_TEXT(
+                          "Speech", "The story is shown: press F1 to hear it, Space to hide it."));
     }
     return text;
 }
@@ -67,21 +85,16 @@ std::string refusal_reason(const GameState& s, int32_t vk, const Rect& grid) {
     if (vk != VK_UP && vk != VK_DOWN) return {};
     const int c = s.current_colour;
     for (int later = kColourCount - 1; later > c; --later)
-        if (s.seg_boxes[later] > 0)
-            return "Take back the " + std::string(kColourNames[later]) + " boxes first.";
-    if (vk == VK_DOWN) {
-        if (s.seg_boxes[c] == 0)
-            return "No " + std::string(kColourNames[c]) + " boxes to take back.";
-        return {};
-    }
-    if (c > 0 && s.seg_boxes[c - 1] == 0)
-        return capital(kColourNames[c]) + " comes after " + kColourNames[c - 1] + ": add " +
-               kColourNames[c - 1] + " boxes first.";
+        if (s.seg_boxes[later] > 0) return translated(kTakeBackFirst[later - 1]);
+    if (vk == VK_DOWN) return s.seg_boxes[c] == 0 ? translated(kNoneToTakeBack[c]) : std::string();
+    if (c > 0 && s.seg_boxes[c - 1] == 0) return translated(kComesAfter[c - 1]);
     const Problem p = s.problem();
     if (s.seg_boxes[c] == p.box_total || s.seg_end_x[c] + s.box_run > grid.right + 1)
-        return "All " + std::to_string(p.box_total) + " boxes are placed.";
+        return fill(translated(ZARVOK_TEXT("Speech", "All %1 boxes are placed.")),
+                    {number(p.box_total)});
     if (s.seg_end_y[c] - s.seg_rise[c] < grid.top - 1)
-        return "That would pass " + pounds(10 * p.load_tens) + ".";
+        return fill(translated(ZARVOK_TEXT("Speech", "That would pass %1 pounds.")),
+                    {number(10 * p.load_tens)});
     return {};
 }
 
@@ -93,12 +106,14 @@ std::string key_sentence(const GameState& before, const GameState& after, const 
     switch (vk) {
         case VK_TAB: {
             const int c = after.current_colour;
-            return capital(kColourNames[c]) + ": " + boxes(after.seg_boxes[c]) + " so far.";
+            return fill(
+                translated(ZARVOK_N_TEXT("Speech", "%1: %n box(es) so far."), after.seg_boxes[c]),
+                {translated(kColourLabels[c])});
         }
         case VK_SPACE:
-            return "The story is hidden.";
+            return translated(ZARVOK_TEXT("Speech", "The story is hidden."));
         case VK_F1:
-            return "The story. " + texts.story_text;
+            return translated(ZARVOK_TEXT("Speech", "The story.")) + " " + texts.story_text;
         case VK_UP:
         case VK_DOWN: {
             if (after.move_count == before.move_count) return refusal_reason(before, vk, grid);

@@ -278,7 +278,7 @@ TEST(DrawBoard, FullAndPartialModes) {
     partial_line(0, {290, 550, 340, 540});
     const auto texts = b.dc.texts();
     EXPECT_NE(std::find(texts.begin(), texts.end(), "2"), texts.end());  // the move count
-    EXPECT_NE(std::find(texts.begin(), texts.end(), kStartPrompt), texts.end());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), start_prompt()), texts.end());
     EXPECT_EQ(std::find(texts.begin(), texts.end(), "1000"), texts.end());  // no axis labels
 
     b.key(VK_TAB);
@@ -336,7 +336,7 @@ TEST(DrawBoard, TableCellsAndGameOverPrompt) {
     bool prompt = false, score = false;
     for (const auto& op : b.dc.ops()) {
         if (op.kind != Kind::text) continue;
-        if (op.text == kGameOverPrompt) prompt = op.text_colour == palette::blue_text;
+        if (op.text == game_over_prompt()) prompt = op.text_colour == palette::blue_text;
         if (op.rect == l.score_box)
             score = op.text == "100" && op.text_colour == palette::score_text;
     }
@@ -449,7 +449,7 @@ TEST(Overlay, ShownAtStartHiddenByMovesAndRedrawnByF1) {
     const auto last = b.dc.ops().back();
     EXPECT_EQ(last.kind, Kind::text);
     EXPECT_EQ(last.rect, b.board.layout.text_panel);
-    EXPECT_EQ(last.text, b.board.texts.story_text + kOverlayTail);
+    EXPECT_EQ(last.text, b.board.texts.story_text + overlay_tail());
     EXPECT_EQ(last.text_colour, 0u);
     EXPECT_EQ(last.format, DT_WORDBREAK);
 

@@ -190,7 +190,7 @@ TEST(QtSurface, OverlayFitEqualsTheRuleForEveryStoryAndScreen) {
             b.layout.text_unit = u.text_unit;
             compute_grid(b.layout);
             compute_panels(b.layout);
-            b.overlay_text = b.texts.story_text + kOverlayTail;
+            b.overlay_text = b.texts.story_text + overlay_tail();
             ASSERT_EQ(fit_overlay_font(dc, b), fit_one_by_one(dc, b))
                 << w << "x" << h << " problem " << problem;
         }
