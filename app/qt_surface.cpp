@@ -156,7 +156,7 @@ QtSurface::FontEntry& font_entry(const Font& f, const QPaintDevice* device) {
     // Centre the glyphs' own cell within the asked cell so that rounding shares out evenly.
     const double ascent = metrics.ascent() + (cell - (metrics.ascent() + metrics.descent())) / 2.0;
     auto entry = std::make_unique<QtSurface::FontEntry>(
-        QtSurface::FontEntry{font, metrics, cell, ascent, {}, {}, {}});
+        QtSurface::FontEntry{font, metrics, cell, ascent, {}, {}, {}, {}});
     entry->advance.fill(-1);
     return *cache.emplace(key, std::move(entry)).first->second;
 }
