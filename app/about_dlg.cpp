@@ -5,10 +5,12 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/language.h"
+
 namespace zarvo {
 
-const char* const kVersionLine = "Zarvok Version Z611";
-const char* const kLegalNotice = "Copyright (C) 2026 Zarvo team";
+const char* const kVersionLine = QT_TRANSLATE_NOOP("About", "Zarvok Version Z611");
+const char* const kLegalNotice = QT_TRANSLATE_NOOP("About", "Copyright (C) 2026 Zarvo team");
 
 namespace {
 
@@ -32,7 +34,7 @@ QRect fitted(QRect r, const QSize& needed, bool centred) {
 }  // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About Zarvok"));
+    setWindowTitle(tr_text("About", "About Zarvok"));
     setModal(true);
     // Dialog units: a quarter of the letters' average width across, an eighth of the font's
     // height down.
@@ -52,7 +54,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
 
     QRect texts;
     const auto add_text = [&](const char* text, const char* name, QRect r) {
-        auto* label = new QLabel(QString::fromLatin1(text), this);
+        auto* label = new QLabel(tr_text("About", text), this);
         label->setObjectName(QString::fromLatin1(name));
         label->setTextFormat(Qt::PlainText);
         label->setGeometry(fitted(r, label->sizeHint(), false));
@@ -62,7 +64,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     add_text(kLegalNotice, "notice", rect(40, 25, 119, 8));
 
     // The button keeps the template's gap after the texts, moving right if they grew.
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr_text("About", "OK"), this);
     ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true);
     const QRect button = fitted(rect(178, 7, 50, 14), ok->minimumSizeHint(), false);

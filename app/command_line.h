@@ -1,4 +1,4 @@
-// The command line: zarvok [--problem N] [FILE] | --print FILE | --help | --version.
+// The command line: zarvok [--lang CODE] [--problem N] [FILE] | --print FILE | --help | --version.
 #pragma once
 
 #include <optional>

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/language.h"
 #include "app/zarvok_app.h"
 
 namespace {
@@ -34,12 +35,15 @@ int main(int argc, char** argv) {
             break;
     }
     if (!display_available()) {
-        std::fputs("zarvok: cannot start: no display to show the game on (DISPLAY is not set).\n",
-                   stderr);
+        const QString message = zarvo::tr_text(
+            "CommandLine",
+            "zarvok: cannot start: no display to show the game on (DISPLAY is not set).");
+        std::fputs((message.toLocal8Bit() + '\n').constData(), stderr);
         return 1;
     }
 
     QApplication application(argc, argv);
+    zarvo::install_language();
     zarvo::CZarvokApp app(line);
     if (!app.InitInstance()) return app.exit_status();
     return application.exec();

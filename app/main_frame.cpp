@@ -15,6 +15,7 @@
 
 #include "app/about_dlg.h"
 #include "app/keys.h"
+#include "app/language.h"
 #include "app/x11_window.h"
 #include "app/zarvok_doc.h"
 #include "app/zarvok_view.h"
@@ -49,15 +50,15 @@ CMainFrame::CMainFrame(CZarvokDoc& doc, CZarvokView* view)
     view_->set_require_maximized(true);
     view_->setFocus();
 
-    file_menu_ = menuBar()->addMenu(QStringLiteral("&File"));
+    file_menu_ = menuBar()->addMenu(tr_text("Menu", "&File"));
     file_menu_->addSeparator();
-    print_ = file_menu_->addAction(QStringLiteral("&Print..."));
+    print_ = file_menu_->addAction(tr_text("Menu", "&Print..."));
     print_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     print_->setShortcutContext(Qt::WindowShortcut);
     file_menu_->addSeparator();
-    QAction* exit = file_menu_->addAction(QStringLiteral("E&xit"));
-    help_menu_ = menuBar()->addMenu(QStringLiteral("&Help"));
-    QAction* about = help_menu_->addAction(QStringLiteral("&About Zarvok..."));
+    QAction* exit = file_menu_->addAction(tr_text("Menu", "E&xit"));
+    help_menu_ = menuBar()->addMenu(tr_text("Menu", "&Help"));
+    QAction* about = help_menu_->addAction(tr_text("Menu", "&About Zarvok..."));
     // A separator opens the File menu; Qt hides leading separators unless told otherwise.
     file_menu_->setSeparatorsCollapsible(false);
 
@@ -158,9 +159,9 @@ void CMainFrame::OnFileNew() {
 }
 
 void CMainFrame::OnFileOpen() {
-    QFileDialog dialog(this, QStringLiteral("Open"));
+    QFileDialog dialog(this, tr_text("Files", "Open"));
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(QStringLiteral("All Files (*)"));
+    dialog.setNameFilter(tr_text("Files", "All Files (*)"));
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     const int answer = dialog.exec();
     activateWindow();
@@ -172,7 +173,7 @@ bool CMainFrame::open_document(const QString& path) {
     QString error;
     if (!doc_.OnOpenDocument(QFile::encodeName(path).toStdString(), error)) {
         QMessageBox::warning(this, QStringLiteral("Zarvok"),
-                             QStringLiteral("Cannot open %1.\n%2").arg(path, error));
+                             tr_text("Files", "Cannot open %1.\n%2").arg(path, error));
         return false;
     }
     document_changed();
@@ -190,7 +191,7 @@ void CMainFrame::OnFileSave() {
         QMessageBox::information(this, QStringLiteral("Zarvok"), refusal);
         return;
     }
-    QFileDialog dialog(this, QStringLiteral("Save As"));
+    QFileDialog dialog(this, tr_text("Files", "Save As"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
@@ -202,7 +203,7 @@ void CMainFrame::OnFileSave() {
     QString error;
     if (!doc_.OnSaveDocument(QFile::encodeName(chosen).toStdString(), error)) {
         QMessageBox::warning(this, QStringLiteral("Zarvok"),
-                             QStringLiteral("Cannot save %1.\n%2").arg(chosen, error));
+                             tr_text("Files", "Cannot save %1.\n%2").arg(chosen, error));
         return;
     }
     document_changed();

@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "app/language.h"
 #include "app/paper.h"
 #include "app/qt_surface.h"
 #include "app/zarvok_view.h"
@@ -25,7 +26,7 @@ void CZarvokView::OnFilePrint(bool direct) {
     }
     if (!direct) {
         QPrintDialog dialog(&printer, window());
-        dialog.setWindowTitle(QStringLiteral("Print"));
+        dialog.setWindowTitle(tr_text("Print", "Print"));
         const int answer = dialog.exec();
         window()->activateWindow();  // the keyboard comes back to the game, WM or not
         if (answer != QDialog::Accepted) return;
@@ -37,7 +38,7 @@ void CZarvokView::OnFilePrint(bool direct) {
     window()->setEnabled(true);
     if (!started)
         QMessageBox::warning(window(), QStringLiteral("Zarvok"),
-                             QStringLiteral("Could not start print job."));
+                             tr_text("Print", "Could not start print job."));
 }
 
 bool CZarvokView::prints_page_one(const QPrinter& printer) {

@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "app/board_accessible.h"
+#include "app/language.h"
 #include "app/main_frame.h"
 #include "app/zarvok_view.h"
 
@@ -38,8 +39,9 @@ bool CZarvokApp::InitInstance() {
         const std::string& file = *name;
         QString error;
         if (!doc_.OnOpenDocument(file, error)) {
-            std::fprintf(stderr, "zarvok: cannot open '%s': %s\n", file.c_str(),
-                         error.toLocal8Bit().constData());
+            const QString message = tr_text("CommandLine", "zarvok: cannot open '%1': %2")
+                                        .arg(QString::fromLocal8Bit(file.c_str()), error);
+            std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
             exit_status_ = 1;
             return false;
         }

@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "app/language.h"
+
 namespace zarvo {
 
 namespace {
@@ -23,7 +25,7 @@ QString CZarvokDoc::display_name(const std::string& path) {
 }
 
 bool CZarvokDoc::OnNewDocument() {
-    title_ = QStringLiteral("Untitled");
+    title_ = tr_text("Document", "Untitled");
     path_.clear();
     saved_here_ = false;
     return true;
@@ -32,7 +34,7 @@ bool CZarvokDoc::OnNewDocument() {
 bool CZarvokDoc::OnOpenDocument(const std::string& path, QString& error) {
     struct stat st {};
     if (path.empty()) {
-        error = QStringLiteral("No file name was given.");
+        error = tr_text("Document", "No file name was given.");
         return false;
     }
     if (::stat(path.c_str(), &st) != 0) {
@@ -40,11 +42,11 @@ bool CZarvokDoc::OnOpenDocument(const std::string& path, QString& error) {
         return false;
     }
     if (S_ISDIR(st.st_mode)) {
-        error = QStringLiteral("It is a folder, not a file.");
+        error = tr_text("Document", "It is a folder, not a file.");
         return false;
     }
     if (!S_ISREG(st.st_mode)) {
-        error = QStringLiteral("It is not a regular file (a device, a pipe or a socket).");
+        error = tr_text("Document", "It is not a regular file (a device, a pipe or a socket).");
         return false;
     }
     // Non-blocking, so that a file swapped for a pipe in the meantime cannot hang us.
@@ -62,17 +64,17 @@ bool CZarvokDoc::OnOpenDocument(const std::string& path, QString& error) {
 
 bool CZarvokDoc::OnSaveDocument(const std::string& path, QString& error) {
     if (path.empty()) {
-        error = QStringLiteral("No file name was given.");
+        error = tr_text("Document", "No file name was given.");
         return false;
     }
     // O_EXCL: never truncate or replace a file that is already there.
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
         const int err = errno;
-        error = err == EEXIST ? QStringLiteral(
-                                    "A file of that name already exists. Zarvok documents hold "
-                                    "nothing, so saving over it would empty it; it was left as it "
-                                    "was. Choose a new name.")
+        error = err == EEXIST ? tr_text("Document",
+                                        "A file of that name already exists. Zarvok documents hold "
+                                        "nothing, so saving over it would empty it; it was left as "
+                                        "it was. Choose a new name.")
                               : reason(err);
         return false;
     }
@@ -92,13 +94,13 @@ bool CZarvokDoc::OnSaveDocument(const std::string& path, QString& error) {
 QString CZarvokDoc::save_refusal() const {
     if (!has_file()) return {};
     if (saved_here_)
-        return QStringLiteral(
-                   "%1 is saved already. Zarvok documents hold nothing, so there is "
-                   "nothing more to save.")
+        return tr_text("Document",
+                       "%1 is saved already. Zarvok documents hold nothing, so there is nothing "
+                       "more to save.")
             .arg(title_);
-    return QStringLiteral(
-               "%1 was opened from an existing file. Zarvok documents hold nothing, so "
-               "saving would empty that file; it was left as it was.")
+    return tr_text("Document",
+                   "%1 was opened from an existing file. Zarvok documents hold nothing, so saving "
+                   "would empty that file; it was left as it was.")
         .arg(title_);
 }
 

@@ -19,6 +19,32 @@ std::string game_over_prompt() {
                                   "the Alt and F4 keys."));
 }
 
+// Whether `text` in the selected font stays inside `rect`: one line no wider than the rect, or
+// wrapped lines that end above its bottom with no word wider than it.
+bool fits_cell(Surface& dc, std::string_view text, const Rect& rect, int format) {
+    if (format & DT_SINGLELINE) return dc.GetTextExtentPoint32(text).cx <= rect.width();
+    for (size_t start = 0; start < text.size();) {
+        size_t end = text.find_first_of(" \n", start);
+        if (end == std::string_view::npos) end = text.size();
+        if (dc.GetTextExtentPoint32(text.substr(start, end - start)).cx > rect.width())
+            return false;
+        start = end + 1;
+    }
+    Rect r = rect;
+    dc.DrawText(text, r, format | DT_CALCRECT);
+    return r.bottom <= rect.bottom;
+}
+
+void draw_in_cell(Surface& dc, std::string_view text, Rect rect, int format, const Font& font) {
+    Font f = font;
+    while (f.height > 6 && !fits_cell(dc, text, rect, format)) {
+        --f.height;
+        dc.SelectObject(f);
+    }
+    dc.DrawText(text, rect, format);
+    if (f.height != font.height) dc.SelectObject(font);
+}
+
 namespace {
 
 using namespace palette;
@@ -154,22 +180,23 @@ void draw_board(Surface& dc, Board& b, int mode) {
     dc.Rectangle(l.moves_label_rect);
     dc.SelectObject(l.label_font);
     dc.SetTextColor(label_text);
-    dc.DrawText(translated(ZARVOK_TEXT("Board", "Score")), l.score_label_rect,
-                DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    dc.DrawText(translated(ZARVOK_TEXT("Board", "Moves")), l.moves_label_rect,
-                DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    const int centred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+    draw_in_cell(dc, translated(ZARVOK_TEXT("Board", "Score")), l.score_label_rect, centred,
+                 l.label_font);
+    draw_in_cell(dc, translated(ZARVOK_TEXT("Board", "Moves")), l.moves_label_rect, centred,
+                 l.label_font);
 
     dc.Rectangle(l.colour_hint_box);
-    dc.DrawText(translated(ZARVOK_TEXT("Board", "To change color press the Tab key")),
-                l.colour_hint_box, DT_WORDBREAK);
+    draw_in_cell(dc, translated(ZARVOK_TEXT("Board", "To change color press the Tab key")),
+                 l.colour_hint_box, DT_WORDBREAK, l.label_font);
 
     dc.Rectangle(l.prompt_box);
     if (s.game_over != 0) {
         dc.SetTextColor(blue_text);
-        dc.DrawText(game_over_prompt(), l.prompt_text_rect, DT_WORDBREAK);
+        draw_in_cell(dc, game_over_prompt(), l.prompt_text_rect, DT_WORDBREAK, l.label_font);
     } else {
         dc.SetTextColor(red_text);
-        dc.DrawText(start_prompt(), l.prompt_text_rect, DT_WORDBREAK);
+        draw_in_cell(dc, start_prompt(), l.prompt_text_rect, DT_WORDBREAK, l.label_font);
     }
 
     dc.SetTextColor(label_text);
@@ -179,14 +206,13 @@ void draw_board(Surface& dc, Board& b, int mode) {
     dc.SelectObject(table_brush);
     for (int k = 0; k < 3; ++k) {
         dc.Rectangle(l.table_header[k]);
-        dc.DrawText(translated(kHeaders[k]), l.table_header[k],
-                    DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        draw_in_cell(dc, translated(kHeaders[k]), l.table_header[k], centred, l.label_font);
     }
     for (int r = 0; r < 5; ++r) {
         dc.Rectangle(l.table_row_label[r]);
         dc.SetTextColor(kRowColours[r]);
-        dc.DrawText("  " + translated(kRowLabels[r]), l.table_row_label[r],
-                    DT_VCENTER | DT_SINGLELINE);
+        draw_in_cell(dc, "  " + translated(kRowLabels[r]), l.table_row_label[r],
+                     DT_VCENTER | DT_SINGLELINE, l.label_font);
     }
     const int32_t values[5][3] = {
         {s.blue_count, 10 * p.weight_tens[0], s.blue_weight},

@@ -45,6 +45,13 @@ void draw_board(Surface& dc, Board& board, int mode);
 // The disc that shows the current colour (Tab).
 void draw_colour_disc(Surface& dc, const Board& board);
 
+// Whether `text` in the selected font stays inside `rect`: one line no wider than it, or wrapped
+// lines that end above its bottom with no word wider than it.
+bool fits_cell(Surface& dc, std::string_view text, const Rect& rect, int format);
+// Draws one of the board's fixed texts in `font`, or in the largest smaller size that fits its
+// cell: a translation may need more room than the English the cell was made for.
+void draw_in_cell(Surface& dc, std::string_view text, Rect rect, int format, const Font& font);
+
 void draw_overlay(Surface& dc, Board& board);
 int32_t fit_overlay_font(Surface& dc, Board& board);
 void erase_overlay(Surface& dc, const Board& board);

@@ -39,7 +39,8 @@ PaintResult paint_board(Surface& dc, Board& b, const std::tm& local) {
         dc.FillRect(l.client_rect, palette::warning_brush);
         dc.SelectObject(l.warning_font);
         dc.SetTextColor(palette::blue_text);
-        dc.DrawText(too_small_message(), l.client_rect, DT_CENTER | DT_WORDBREAK);
+        draw_in_cell(dc, too_small_message(), l.client_rect, DT_CENTER | DT_WORDBREAK,
+                     l.warning_font);
         s.screen_too_small = 1;
         return PaintResult::too_small;
     }

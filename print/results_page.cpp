@@ -48,12 +48,14 @@ void draw_results_page(Surface& dc, Board& b, int32_t width, int32_t height) {
     dc.TextOut(g.L, g.T, b.print_banner);
 
     const PageRects rects = page_rects(g, h);
-    dc.SelectObject(CreateFont(g.F, FW_DONTCARE, Face::arial));
-    dc.DrawText(result_text(b.game, b.texts), rects.result, DT_WORDBREAK);
+    // A translation longer than the English gets a smaller font, never a second page.
+    const Font text_font = CreateFont(g.F, FW_DONTCARE, Face::arial);
+    dc.SelectObject(text_font);
+    draw_in_cell(dc, result_text(b.game, b.texts), rects.result, DT_WORDBREAK, text_font);
 
     b.overlay_text = b.texts.story_text;
     b.overlay_text += b.texts.notice_text;
-    dc.DrawText(b.overlay_text, rects.story, DT_WORDBREAK);
+    draw_in_cell(dc, b.overlay_text, rects.story, DT_WORDBREAK, text_font);
 }
 
 }  // namespace zarvo
