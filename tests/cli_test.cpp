@@ -66,6 +66,44 @@ TEST(CommandLine, HelpVersionAndBadOptions) {
         EXPECT_FALSE(r.crashed);
         EXPECT_TRUE(r.err.startsWith("zarvok: ")) << r.err.toStdString();
     }
+
+    // The language: --lang, else the environment's first language the game speaks, else English.
+    const auto in = [](std::initializer_list<std::pair<const char*, const char*>> vars) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) env.remove(name);
+        for (const auto& [name, value] : vars) env.insert(name, value);
+        return env;
+    };
+    const char* const german = "Zuerst Aufgabe N (0 bis 27) spielen";
+    const char* const spanish = "Jugar primero el problema N (de 0 a 27)";
+    const char* const english = "Play problem N (0 to 27) first";
+    const struct {
+        QStringList args;
+        QProcessEnvironment env;
+        const char* expected;
+    } languages[] = {
+        {{"--help"}, in({{"LANGUAGE", "de"}}), german},
+        {{"--help"}, in({{"LANG", "es_MX.UTF-8"}}), spanish},
+        {{"--help"}, in({{"LANGUAGE", "fr:es"}, {"LANG", "fr_FR.UTF-8"}}), spanish},
+        {{"--help"}, in({{"LANGUAGE", "en_GB:de"}}), english},
+        {{"--help"}, in({{"LANG", "C"}}), english},
+        {{"--help", "--lang", "es"}, in({{"LANGUAGE", "de"}}), spanish},
+        {{"--lang=de_AT", "--help"}, in({}), german},
+        {{"--lang", "en", "--help"}, in({{"LANGUAGE", "de"}}), english},
+    };
+    for (const auto& l : languages) {
+        r = run(l.args, l.env);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_TRUE(r.out.contains(QString::fromUtf8(l.expected)))
+            << l.args.join(' ').toStdString() << "\n"
+            << r.out.toStdString();
+    }
+    r = run({"--lang", "fr"}, in({}));
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.contains("'fr'") && r.err.contains("de, en, es")) << r.err.toStdString();
+    r = run({"--lang", "de", "--problem", "99"}, in({}));
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.contains("ganze Zahl")) << r.err.toStdString();
 }
 
 TEST(CommandLine, GoodStartsPaintAndEndCleanly) {

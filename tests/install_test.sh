@@ -13,5 +13,14 @@ for size in 16 32 48 128; do
   icon="$prefix/share/icons/hicolor/${size}x${size}/apps/zarvok.png"
   identify -format '%w %h\n' "$icon" | grep -qx "$size $size"
 done
-grep -q '^Categories=Game;Education;' "$prefix/share/applications/zarvok.desktop"
+desktop="$prefix/share/applications/zarvok.desktop"
+# One main category, so that menus list the game once; the name and summary in every language.
+main=$(sed -n 's/^Categories=//p' "$desktop" | tr ';' '\n' |
+  grep -cx 'AudioVideo\|Audio\|Video\|Development\|Education\|Game\|Graphics\|Network\|Office\|Science\|Settings\|System\|Utility')
+test "$main" -eq 1
+for lang in de es; do
+  grep -q "^Name\[$lang\]=" "$desktop"
+  grep -q "^Comment\[$lang\]=" "$desktop"
+  grep -q "<summary xml:lang=\"$lang\">" "$prefix/share/metainfo/io.github.zarvo.zarvok.metainfo.xml"
+done
 echo "1 passed, 0 failed"

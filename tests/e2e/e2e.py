@@ -161,7 +161,7 @@ class Game:
                 raise Failure("no first paint within 20 s")
             time.sleep(0.05)
         self.ox, self.oy, self.w, self.h = map(int, m.groups())
-        self.window = self.find_window(r"Version Z611")
+        self.window = self.find_window(r"Z611")
         self.lay = layout(self.w, self.h) if 780 <= self.w <= 1024 else None
 
     def find_window(self, pattern, timeout=10):
@@ -367,6 +367,67 @@ def scenario_about(server):
         check(g.proc.poll() is None, "the program ended with the About box")
     finally:
         g.close()
+
+
+LANGUAGES = {
+    "de": dict(title="Zarvo, ein Rätsel vom Zarvo-Team -- ", date=r"\d\d\.\d\d\.\d\d \d\d:\d\d:\d\d",
+               help="alt+h", about="^Über Zarvok$", print="^Drucken$",
+               page=("Deine Punktzahl: 100 -- Deine Lösung:", "17 Kisten mit je 30 Pfund.",
+                     "1 Kiste mit 110 Pfund.", "2 Kisten mit je 190 Pfund.",
+                     "Ein Lastwagen mit 20 Kisten", "Demoversion")),
+    "es": dict(title="Zarvo, un acertijo del equipo Zarvo -- ", date=r"\d\d?/\d\d?/\d\d \d\d:\d\d:\d\d",
+               help="alt+y", about="^Acerca de Zarvok$", print="^Imprimir$",
+               page=("Tu puntuación: 100 -- Tu solución:", "17 cajas de 30 libras cada una.",
+                     "1 caja de 110 libras.", "2 cajas de 190 libras cada una.",
+                     "Un camión con 20 cajas", "versión de demostración")),
+}
+
+
+def scenario_languages(server):
+    """The whole game in German and in Spanish, chosen by LANGUAGE as a desktop sets it: the
+    title's banner and date, the story, the About box, the print dialog and the page."""
+    for lang, want in LANGUAGES.items():
+        g = Game(server, ["--problem", "21"], extra_env={"LANGUAGE": lang, "PAPERSIZE": "a4"})
+        try:
+            title = g.title()
+            check(title.startswith(want["title"]) and re.search(want["date"], title),
+                  f"{lang}: the title is {title!r}")
+            s = g.shot()
+            check(s.count(g.lay["text_panel"], BLACK, g.ox, g.oy) > 2000, f"{lang}: no story", s)
+            keep(s, f"{lang}-start")
+            g.keys(want["help"])
+            g.keys("Return")
+            about = g.find_window(want["about"], timeout=5)
+            check(about is not None, f"{lang}: Help, About opened no About box", g.shot())
+            keep(g.shot(), f"{lang}-about")
+            g.server.x(["xdotool", "windowactivate", "--sync", about])
+            g.keys("Escape")
+            g.server.x(["xdotool", "windowactivate", "--sync", g.window])
+            g.keys(*SOLVE_21)
+            s = g.shot()
+            check(s.count(g.lay["prompt_box"], BLUE, g.ox, g.oy) > 50, f"{lang}: not solved", s)
+            keep(s, f"{lang}-solved")
+            g.keys("ctrl+p")
+            dialog = g.find_window(want["print"], timeout=10)
+            check(dialog is not None, f"{lang}: Ctrl+P opened no print dialog", g.shot())
+            keep(g.shot(), f"{lang}-print-dialog")
+            g.server.x(["xdotool", "windowactivate", "--sync", dialog])
+            g.keys("Return")
+            pdf = os.path.join(g.home, "Zarvok results.pdf")
+            deadline = time.time() + 15
+            while not os.path.exists(pdf) and time.time() < deadline:
+                time.sleep(0.2)
+            time.sleep(0.5)
+            check(os.path.exists(pdf), f"{lang}: printing wrote no PDF", g.shot())
+            info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True).stdout
+            check(re.search(r"Pages:\s+1\n", info), f"{lang}: the PDF is not one page: {info}")
+            text = " ".join(subprocess.run(["pdftotext", pdf, "-"], capture_output=True,
+                                           text=True).stdout.split())
+            for piece in want["page"]:
+                check(piece in text, f"{lang}: the printed page lacks {piece!r}")
+            shutil.copy(pdf, os.path.join(KEEP, f"{MODE}-{lang}-results.pdf"))
+        finally:
+            g.close()
 
 
 def scenario_exits(server):
@@ -707,13 +768,14 @@ def main():
             ("too_small", scenario_too_small),
             ("damage", scenario_damage),
             ("screen_reader", lambda: scenario_screen_reader(server)),
+            ("languages", lambda: scenario_languages(server)),
         ]
         score100 = None
         for name, step in steps:
             if ONLY and name not in ONLY:
                 continue
             if (name == "window_manager" and MODE == "bare") \
-                    or (name in ("key_storm", "damage", "screen_reader") and MODE != "bare") \
+                    or (name in ("key_storm", "damage", "screen_reader", "languages") and MODE != "bare") \
                     or (name == "screen_change" and MODE != "openbox"):
                 continue
             t0 = time.time()
