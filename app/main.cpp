@@ -1,8 +1,13 @@
 #include <QApplication>
+#include <QSocketNotifier>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "app/command_line.h"
 #include "app/language.h"
@@ -16,6 +21,30 @@ bool display_available() {
         return value && *value;
     };
     return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
+}
+
+int g_signal_pipe[2] = {-1, -1};
+
+// SIGTERM (a session ending, a teacher's script), SIGINT and SIGHUP end the game the way the
+// window's Exit does, through the event loop, rather than cutting it off mid-paint.
+void quit_on_signals() {
+    if (::pipe2(g_signal_pipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+    auto* notifier = new QSocketNotifier(g_signal_pipe[0], QSocketNotifier::Read, qApp);
+    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [] {
+        char byte;
+        while (::read(g_signal_pipe[0], &byte, 1) > 0) {
+        }
+        QApplication::closeAllWindows();
+        QApplication::quit();
+    });
+    struct sigaction action = {};
+    action.sa_handler = [](int) {
+        const char byte = 1;
+        [[maybe_unused]] const ssize_t n = ::write(g_signal_pipe[1], &byte, 1);
+    };
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) sigaction(signal, &action, nullptr);
 }
 
 }  // namespace
@@ -44,6 +73,7 @@ int main(int argc, char** argv) {
 
     QApplication application(argc, argv);
     zarvo::install_language();
+    quit_on_signals();
     zarvo::CZarvokApp app(line);
     if (!app.InitInstance()) return app.exit_status();
     return application.exec();

@@ -8,7 +8,8 @@ game="cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins 
 tests="libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth x11-utils x11-xserver-utils xdotool openbox icewm imagemagick poppler-utils sox
   valgrind python3 desktop-file-utils appstream pulseaudio pulseaudio-utils
-  libxtst-dev libxdamage-dev at-spi2-core python3-pyatspi dbus"
+  libxtst-dev libxdamage-dev at-spi2-core python3-pyatspi dbus weston qt6-wayland
+  debhelper dpkg-dev fakeroot lintian devscripts"
 if [ "$1" = game ]; then packages="$game"; else packages="$game $tests"; fi
 missing=""
 for p in $packages; do

@@ -68,6 +68,9 @@ class XServer:
         self.env = dict(os.environ, DISPLAY=self.display)
         self.env.pop("QT_QPA_PLATFORM", None)
         self.env.pop("WAYLAND_DISPLAY", None)
+        for name in ("LANGUAGE", "LC_ALL"):  # English unless a scenario asks for a language
+            self.env.pop(name, None)
+        self.env["LC_MESSAGES"] = "C.UTF-8"
         self.openbox_rc = None
         if wm == "openbox":
             # A configuration of our own, so that a scenario can change the screen's margins.
@@ -162,7 +165,7 @@ class Game:
             time.sleep(0.05)
         self.ox, self.oy, self.w, self.h = map(int, m.groups())
         self.window = self.find_window(r"Z611")
-        self.lay = layout(self.w, self.h) if 780 <= self.w <= 1024 else None
+        self.lay = layout(self.w, self.h) if 780 <= self.w <= 1024 and self.h > 700 else None
 
     def find_window(self, pattern, timeout=10):
         deadline = time.time() + timeout
