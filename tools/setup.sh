@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs whatever is missing from Debian: with "game", only what building and running the
-# game needs; otherwise also everything its tests, benchmarks and tools use.
+# game needs; with "package", that and the Debian packaging tools; otherwise also everything
+# the tests, benchmarks and tools use.
 # Quick when everything is there already; uses sudo when not run as root.
 set -e
 game="cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
@@ -10,7 +11,12 @@ tests="libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   valgrind python3 desktop-file-utils appstream pulseaudio pulseaudio-utils
   libxtst-dev libxdamage-dev at-spi2-core python3-pyatspi dbus weston qt6-wayland
   debhelper dpkg-dev fakeroot lintian devscripts"
-if [ "$1" = game ]; then packages="$game"; else packages="$game $tests"; fi
+package="debhelper dpkg-dev fakeroot lintian devscripts"
+case "$1" in
+  game) packages="$game" ;;
+  package) packages="$game $package" ;;
+  *) packages="$game $tests" ;;
+esac
 missing=""
 for p in $packages; do
   status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
