@@ -92,6 +92,9 @@ CMainFrame::CMainFrame(CZarvokDoc& doc, CZarvokView* view)
     connect(view_, &CZarvokView::screenChanged, this, [this] {
         if (x11_window_manager_running() || !windowHandle() || !windowHandle()->screen()) return;
         setGeometry(windowHandle()->screen()->availableGeometry());
+        // Placing the frame by hand drops its maximized state; it is still the maximized
+        // frame of the new screen.
+        setWindowState(windowState() | Qt::WindowMaximized);
     });
 
     // The accelerators other than Print: each one consumes its key.

@@ -10,7 +10,7 @@ tests="libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth x11-utils x11-xserver-utils xdotool openbox icewm imagemagick poppler-utils sox
   valgrind python3 desktop-file-utils appstream pulseaudio pulseaudio-utils
   libxtst-dev libxdamage-dev at-spi2-core python3-pyatspi dbus weston qt6-wayland
-  debhelper dpkg-dev fakeroot lintian devscripts"
+  debhelper dpkg-dev fakeroot lintian devscripts xserver-xorg-core xserver-xorg-video-dummy"
 package="debhelper dpkg-dev fakeroot lintian devscripts"
 case "$1" in
   game) packages="$game" ;;
