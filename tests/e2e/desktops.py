@@ -129,19 +129,9 @@ def convert_to_ppm(png):
     return ppm
 
 
-def printed_text(game, dialog_title="^Print$"):
+def printed_text(game):
     game.keys(*SOLVE_21)
-    game.keys("ctrl+p")
-    dialog = game.find_window(dialog_title, timeout=10)
-    check(dialog is not None, "Ctrl+P opened no print dialog", game.shot())
-    game.server.x(["xdotool", "windowactivate", "--sync", dialog])
-    game.keys("Return")
-    pdf = os.path.join(game.home, "Zarvok results.pdf")
-    deadline = time.time() + 15
-    while not os.path.exists(pdf) and time.time() < deadline:
-        time.sleep(0.2)
-    time.sleep(0.5)
-    check(os.path.exists(pdf), "printing wrote no PDF", game.shot())
+    pdf = game.print_results()
     info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True).stdout
     text = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True, text=True).stdout
     size = re.search(r"Page size:.*", info).group(0)

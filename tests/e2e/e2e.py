@@ -241,6 +241,23 @@ class Game:
         s.name = name or f"shot{self.shots}"
         return s
 
+    def print_results(self, dialog_title="^Print$", label=None):
+        """Ctrl+P, then the print dialog accepted as it comes: the path of the PDF it wrote."""
+        self.keys("ctrl+p")
+        dialog = self.find_window(dialog_title, timeout=10)
+        check(dialog is not None, "Ctrl+P opened no print dialog", self.shot())
+        if label:
+            keep(self.shot(), label)
+        self.server.x(["xdotool", "windowactivate", "--sync", dialog])
+        self.keys("Return")
+        pdf = os.path.join(self.home, "Zarvok results.pdf")
+        deadline = time.time() + 15
+        while not os.path.exists(pdf) and time.time() < deadline:
+            time.sleep(0.2)
+        time.sleep(0.5)
+        check(os.path.exists(pdf), "accepting the print dialog wrote no PDF", self.shot())
+        return pdf
+
     def client_crop(self, shot):
         return shot.crop((0, 0, self.w, self.h), self.ox, self.oy)
 
@@ -458,18 +475,7 @@ def scenario_languages(server):
             s = g.shot()
             check(s.count(g.lay["prompt_box"], BLUE, g.ox, g.oy) > 50, f"{lang}: not solved", s)
             keep(s, f"{lang}-solved")
-            g.keys("ctrl+p")
-            dialog = g.find_window(want["print"], timeout=10)
-            check(dialog is not None, f"{lang}: Ctrl+P opened no print dialog", g.shot())
-            keep(g.shot(), f"{lang}-print-dialog")
-            g.server.x(["xdotool", "windowactivate", "--sync", dialog])
-            g.keys("Return")
-            pdf = os.path.join(g.home, "Zarvok results.pdf")
-            deadline = time.time() + 15
-            while not os.path.exists(pdf) and time.time() < deadline:
-                time.sleep(0.2)
-            time.sleep(0.5)
-            check(os.path.exists(pdf), f"{lang}: printing wrote no PDF", g.shot())
+            pdf = g.print_results(want["print"], f"{lang}-print-dialog")
             info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True).stdout
             check(re.search(r"Pages:\s+1\n", info), f"{lang}: the PDF is not one page: {info}")
             text = " ".join(subprocess.run(["pdftotext", pdf, "-"], capture_output=True,
