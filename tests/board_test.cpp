@@ -278,7 +278,9 @@ TEST(DrawBoard, FullAndPartialModes) {
     partial_line(0, {290, 550, 340, 540});
     const auto texts = b.dc.texts();
     EXPECT_NE(std::find(texts.begin(), texts.end(), "2"), texts.end());  // the move count
-    EXPECT_NE(std::find(texts.begin(), texts.end(), start_prompt()), texts.end());
+    EXPECT_TRUE(std::any_of(b.dc.ops().begin(), b.dc.ops().end(), [](const auto& op) {
+        return op.text == start_prompt() && op.text_colour == palette::red_text;
+    }));  // the start prompt, in red
     EXPECT_EQ(std::find(texts.begin(), texts.end(), "1000"), texts.end());  // no axis labels
 
     b.key(VK_TAB);
@@ -326,13 +328,26 @@ TEST(DrawBoard, TableCellsAndGameOverPrompt) {
     // Every heading and row label, each in its own cell.
     const char* headers[] = {"Boxes", "Box Wt.", "Pounds"};
     const char* rows[] = {"  Blue", "  Green", "  Red", "  Total", "  Remain"};
-    const auto drawn_in = [&](const std::string& text, const Rect& cell) {
+    const auto drawn_in = [&](const std::string& text, const Rect& cell, COLORREF colour) {
         return std::any_of(b.dc.ops().begin(), b.dc.ops().end(), [&](const auto& op) {
-            return op.kind == Kind::text && op.text == text && op.rect == cell;
+            return op.kind == Kind::text && op.text == text && op.rect == cell &&
+                   op.text_colour == colour;
         });
     };
-    for (int k = 0; k < 3; ++k) EXPECT_TRUE(drawn_in(headers[k], l.table_header[k])) << headers[k];
-    for (int r = 0; r < 5; ++r) EXPECT_TRUE(drawn_in(rows[r], l.table_row_label[r])) << rows[r];
+    using namespace palette;
+    for (int k = 0; k < 3; ++k)
+        EXPECT_TRUE(drawn_in(headers[k], l.table_header[k], label_text)) << headers[k];
+    // Each row's label and numbers in the row's colour: 17, 1 and 2 boxes of 30, 110 and 190.
+    const COLORREF colours[5] = {blue_text, green_text, red_text, black, black};
+    const char* numbers[5][3] = {{"17", "30", "510"},   {"1", "110", "110"}, {"2", "190", "380"},
+                                 {"20", nullptr, "1000"}, {"0", nullptr, "0"}};
+    for (int r = 0; r < 5; ++r) {
+        EXPECT_TRUE(drawn_in(rows[r], l.table_row_label[r], colours[r])) << rows[r];
+        for (int k = 0; k < 3; ++k)
+            if (numbers[r][k])
+                EXPECT_TRUE(drawn_in(numbers[r][k], l.table_cell[r][k], colours[r]))
+                    << rows[r] << " column " << k;
+    }
     bool prompt = false, score = false;
     for (const auto& op : b.dc.ops()) {
         if (op.kind != Kind::text) continue;

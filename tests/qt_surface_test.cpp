@@ -6,8 +6,10 @@
 #include <QImage>
 #include <QPainter>
 #include <QtGlobal>
+#include <random>
 
 #include "app/language.h"
+#include "app/tile_grid.h"
 #include "board/board.h"
 #include "print/results_page.h"
 
@@ -45,6 +47,13 @@ TEST(QtSurface, ShapesCoverLeftToRightMinusOne) {
     EXPECT_EQ(c.at(15, 15), qRgb(0, 255, 0));
     EXPECT_EQ(c.at(20, 15), kWhite);
     EXPECT_EQ(c.at(15, 20), kWhite);
+    c.dc->Rectangle(5, 30, 5, 40);  // empty: no width, then no height
+    c.dc->Rectangle(5, 45, 15, 45);
+    EXPECT_EQ(c.at(5, 35), kWhite);
+    EXPECT_EQ(c.at(8, 45), kWhite);
+    c.dc->Rectangle(50, 50, 53, 53);  // the smallest rectangle with an inside: one pixel
+    EXPECT_EQ(c.at(51, 51), qRgb(0, 255, 0));
+    EXPECT_EQ(c.at(50, 51), qRgb(255, 0, 0));
 
     c.dc->FillRect({30, 30, 33, 33}, CreateSolidBrush(0xFF0000));
     EXPECT_EQ(c.at(32, 32), qRgb(0, 0, 255));
@@ -121,6 +130,24 @@ TEST(QtSurface, TextCellHeightIsTheAskedHeight) {
     const int32_t plain = c.dc->GetTextExtentPoint32("abcdefgh").cx;
     c.dc->SelectObject(CreateFont(20, 0, Face::arial_bold));
     EXPECT_GT(c.dc->GetTextExtentPoint32("abcdefgh").cx, plain);
+
+    // Text is drawn as wide as it is measured: right-aligned, "AVAV..." ends at the rect's
+    // right edge, with no kerning pulling the pairs together.
+    QImage wide(400, 60, QImage::Format_RGB32);
+    wide.fill(Qt::white);
+    {
+        QPainter painter(&wide);
+        QtSurface dc(painter, Rect{0, 0, 400, 60});
+        dc.SelectObject(CreateFont(40, 0, Face::arial));
+        dc.SetTextColor(0);
+        dc.DrawText("AVAVAVAVAV", Rect{0, 0, 390, 60}, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+    }
+    int ink_right = -1;
+    for (int x = 0; x < wide.width(); ++x)
+        for (int y = 0; y < wide.height(); ++y)
+            if (wide.pixel(x, y) != kWhite) ink_right = x;
+    EXPECT_GE(ink_right, 385);
+    EXPECT_LT(ink_right, 392);
 }
 
 TEST(QtSurface, OddHeightsNeitherWarnNorFail) {
@@ -155,6 +182,18 @@ TEST(QtSurface, WrappedTextIsClippedToItsRectangle) {
             inside = inside || inked;
         }
     EXPECT_TRUE(inside);
+
+    // Centring down applies to a single line only, as on the desktop the board was made for: a
+    // wrapped text stays at the top of its rectangle.
+    Canvas top;
+    top.dc->SelectObject(CreateFont(12, 0, Face::arial));
+    top.dc->SetTextColor(0);
+    top.dc->DrawText("HH", Rect{5, 20, 55, 60}, DT_VCENTER | DT_WORDBREAK);
+    int first_ink = 60;
+    for (int y = 59; y >= 0; --y)
+        for (int x = 0; x < 60; ++x)
+            if (top.at(x, y) != kWhite) first_ink = y;
+    EXPECT_LT(first_ink, 26);
 }
 
 }  // namespace
@@ -315,6 +354,58 @@ TEST(QtSurface, EveryLanguageFitsTheBoardAndThePageAtEverySize) {
         }
     }
     ASSERT_TRUE(load_language("en"));
+}
+
+}  // namespace
+}  // namespace zarvo
+
+namespace zarvo {
+namespace {
+
+// The damage grid against a plain model of its tiles, through random marks, unmarks and
+// copies on surfaces whose sides are and are not whole tiles.
+TEST(TileGrid, RandomMarksAndUnmarksComeBackAsTheTilesRegion) {
+    std::mt19937 random(11);
+    const int k = TileGrid::kTile;
+    for (int round = 0; round < 300; ++round) {
+        const QSize size(1 + static_cast<int>(random() % 60), 1 + static_cast<int>(random() % 50));
+        const QRect surface(QPoint(0, 0), size);
+        const int columns = (size.width() + k - 1) / k, rows = (size.height() + k - 1) / k;
+        const auto tile = [&](int x, int y) { return QRect(x * k, y * k, k, k) & surface; };
+        const auto any_rect = [&] {
+            return QRect(static_cast<int>(random() % 70) - 5, static_cast<int>(random() % 60) - 5,
+                         static_cast<int>(random() % 30), static_cast<int>(random() % 30));
+        };
+        TileGrid grid, other;
+        grid.reset(size);
+        other.reset(size);
+        std::vector<char> model(static_cast<size_t>(columns * rows), 0), other_model = model;
+        for (int step = 0; step < 12; ++step) {
+            const QRect r = any_rect();
+            const int what = static_cast<int>(random() % 4);
+            for (int y = 0; y < rows; ++y)
+                for (int x = 0; x < columns; ++x) {
+                    char& m = model[static_cast<size_t>(y * columns + x)];
+                    const bool touched = r.isValid() && tile(x, y).intersects(r);
+                    if (what == 0) m |= touched;
+                    if (what == 1) m &= !(r & surface).contains(tile(x, y));
+                    if (what == 2)
+                        m |= touched && other_model[static_cast<size_t>(y * columns + x)];
+                    if (what == 3) other_model[static_cast<size_t>(y * columns + x)] |= touched;
+                }
+            if (what == 0) grid.mark(r);
+            if (what == 1) grid.unmark_inside(r);
+            if (what == 2) grid.mark_where(r, other);
+            if (what == 3) other.mark(r);
+            QRegion expected;
+            for (int y = 0; y < rows; ++y)
+                for (int x = 0; x < columns; ++x)
+                    if (model[static_cast<size_t>(y * columns + x)]) expected += tile(x, y);
+            ASSERT_TRUE((grid.region() ^ expected).isEmpty())
+                << "round " << round << " step " << step;
+            ASSERT_EQ(grid.empty(), expected.isEmpty()) << "round " << round;
+        }
+    }
 }
 
 }  // namespace
