@@ -6,7 +6,6 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
-#include <memory>
 
 #include "puzzle/text.h"
 
@@ -98,12 +97,8 @@ QString spoken_languages() {
     return codes.join(QStringLiteral(", "));
 }
 
-QString tr_text(const char* context, const char* source, const char* disambiguation, int n) {
-    Language& l = language();
-    QString s = l.loaded ? l.ours.translate(context, source, disambiguation, n) : QString();
-    if (s.isEmpty()) s = QString::fromUtf8(source);
-    if (n >= 0) s.replace(QLatin1String("%n"), QString::number(n));
-    return s;
+QString tr_text(const char* context, const char* source) {
+    return QString::fromStdString(translated(Text{context, source}));
 }
 
 void install_language() {

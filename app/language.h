@@ -15,10 +15,9 @@ bool load_language(const std::string& code);
 // The codes --lang accepts, such as "de, en, es".
 QString spoken_languages();
 
-// `source` of `context` in the loaded language. Usable before the application exists; Qt
-// Linguist reads it as QCoreApplication::translate.
-QString tr_text(const char* context, const char* source, const char* disambiguation = nullptr,
-                int n = -1);
+// `source` of `context` in the loaded language: the same lookup as the board's texts, usable
+// before the application exists. Qt Linguist reads it as QCoreApplication::translate.
+QString tr_text(const char* context, const char* source);
 
 // Hands the loaded translations to the application, so that Qt's own dialogs (print, files,
 // message boxes) speak the same language. Call once the application exists.

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <map>
+#include <utility>
 
 namespace zarvo {
 
@@ -9,6 +11,8 @@ namespace {
 
 Translator g_translator = nullptr;
 DateFormat g_date_format = nullptr;
+// Texts without a count, looked up once per language: the board draws its labels at every key.
+std::map<std::pair<const char*, const char*>, std::string> g_looked_up;
 
 // English has a singular and a plural; these are the forms of every plural text.
 struct EnglishForms {
@@ -35,23 +39,31 @@ std::string english(const char* source, int n) {
     return source;
 }
 
+// `text` for count `n` in the language, or as English writes it where the language has none.
+std::string look_up(Text text, int n) {
+    std::string s = g_translator ? g_translator(text.context, text.source, n) : std::string();
+    return s.empty() ? english(text.source, n) : s;
+}
+
 }  // namespace
 
 void set_language(Translator translator, DateFormat date_format) {
     g_translator = translator;
     g_date_format = date_format;
+    g_looked_up.clear();
 }
 
 std::string translated(Text text, int n) {
-    std::string s;
-    if (g_translator) s = g_translator(text.context, text.source, n);
-    if (s.empty()) s = english(text.source, n);
-    if (n >= 0) {
-        const std::string count = std::to_string(n);
-        for (size_t at = s.find("%n"); at != std::string::npos;
-             at = s.find("%n", at + count.size()))
-            s.replace(at, 2, count);
+    if (n < 0) {
+        const auto key = std::make_pair(text.context, text.source);
+        auto it = g_looked_up.find(key);
+        if (it == g_looked_up.end()) it = g_looked_up.emplace(key, look_up(text, n)).first;
+        return it->second;
     }
+    std::string s = look_up(text, n);
+    const std::string count = std::to_string(n);
+    for (size_t at = s.find("%n"); at != std::string::npos; at = s.find("%n", at + count.size()))
+        s.replace(at, 2, count);
     return s;
 }
 

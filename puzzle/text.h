@@ -10,6 +10,7 @@
 
 namespace zarvo {
 
+// Both are string literals: a text is known by where they stand.
 struct Text {
     const char* context;
     const char* source;

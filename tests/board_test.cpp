@@ -339,14 +339,19 @@ TEST(DrawBoard, TableCellsAndGameOverPrompt) {
         EXPECT_TRUE(drawn_in(headers[k], l.table_header[k], label_text)) << headers[k];
     // Each row's label and numbers in the row's colour: 17, 1 and 2 boxes of 30, 110 and 190.
     const COLORREF colours[5] = {blue_text, green_text, red_text, black, black};
-    const char* numbers[5][3] = {{"17", "30", "510"},   {"1", "110", "110"}, {"2", "190", "380"},
-                                 {"20", nullptr, "1000"}, {"0", nullptr, "0"}};
+    const char* numbers[5][3] = {{"17", "30", "510"},
+                                 {"1", "110", "110"},
+                                 {"2", "190", "380"},
+                                 {"20", nullptr, "1000"},
+                                 {"0", nullptr, "0"}};
     for (int r = 0; r < 5; ++r) {
         EXPECT_TRUE(drawn_in(rows[r], l.table_row_label[r], colours[r])) << rows[r];
-        for (int k = 0; k < 3; ++k)
-            if (numbers[r][k])
+        for (int k = 0; k < 3; ++k) {
+            if (numbers[r][k]) {
                 EXPECT_TRUE(drawn_in(numbers[r][k], l.table_cell[r][k], colours[r]))
                     << rows[r] << " column " << k;
+            }
+        }
     }
     bool prompt = false, score = false;
     for (const auto& op : b.dc.ops()) {
