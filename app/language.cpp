@@ -74,11 +74,14 @@ bool load_language(const std::string& code) {
     if (!code.empty()) {
         const QString name = QString::fromStdString(code);
         if (is_english(name)) return true;
-        // A test language has a name of its own rather than a locale's.
-        if (QDir(QLatin1String(kTranslations)).exists(QStringLiteral("zarvok_%1.qm").arg(name)))
-            return load(QLocale(QLocale::English), name);
+        // A language is first a locale, whose dates and Qt's own dialogs come with it; a test
+        // language has a name of its own rather than a locale's.
         const QLocale locale(name);
-        return locale.language() != QLocale::C && load(locale, QString());
+        if (locale.language() == QLocale::C)
+            return QDir(QLatin1String(kTranslations))
+                       .exists(QStringLiteral("zarvok_%1.qm").arg(name)) &&
+                   load(QLocale(QLocale::English), name);
+        return load(locale, QString());
     }
     for (const QString& name : QLocale::system().uiLanguages()) {
         if (is_english(name)) return true;

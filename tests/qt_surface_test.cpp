@@ -2,10 +2,13 @@
 #include "app/qt_surface.h"
 
 #include <gtest/gtest.h>
+#include <malloc.h>
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QtGlobal>
+#include <map>
 #include <random>
 
 #include "app/language.h"
@@ -283,8 +286,24 @@ TEST(QtSurface, EveryLanguageFitsTheBoardAndThePageAtEverySize) {
     const std::pair<int, int> clients[] = {
         {800, 560},  {1024, 720}, {1152, 820},  {1280, 950}, {1280, 720}, {1280, 680},
         {1360, 710}, {1600, 860}, {1600, 1160}, {1920, 1080}};  // one client of each size class
-    for (const char* lang : {"en", "de", "es", "pseudo"}) {
+    // Qt's own buttons follow each switch of language, and go back to English with the game.
+    const auto qt_cancel = [] {
+        return QCoreApplication::translate("QPlatformTheme", "Cancel").toStdString();
+    };
+    // So do the dates: the page's "printed on" line is in the language's own short form.
+    const std::map<std::string, std::pair<std::string, std::string>> local = {
+        {"en", {"Cancel", "3/4/26 7:05:09"}},
+        {"de", {"Abbrechen", "04.03.26 07:05:09"}},
+        {"es", {"Cancelar", "4/3/26 07:05:09"}},
+        {"pseudo", {"Cancel", "3/4/26 7:05:09"}}};
+    std::tm march{};
+    march.tm_year = 126, march.tm_mon = 2, march.tm_mday = 4;
+    march.tm_hour = 7, march.tm_min = 5, march.tm_sec = 9;
+    for (const char* lang : {"de", "es", "en", "pseudo"}) {
         ASSERT_TRUE(load_language(lang)) << lang;
+        install_language();
+        EXPECT_EQ(qt_cancel(), local.at(lang).first) << lang;
+        EXPECT_EQ(format_date(march), local.at(lang).second) << lang;
         const bool english = std::string(lang) == "en";
         for (const auto& [w, h] : clients) {
             for (const bool over : {false, true}) {
@@ -354,6 +373,7 @@ TEST(QtSurface, EveryLanguageFitsTheBoardAndThePageAtEverySize) {
         }
     }
     ASSERT_TRUE(load_language("en"));
+    EXPECT_EQ(qt_cancel(), "Cancel");
 }
 
 }  // namespace
@@ -361,6 +381,90 @@ TEST(QtSurface, EveryLanguageFitsTheBoardAndThePageAtEverySize) {
 
 namespace zarvo {
 namespace {
+
+// What the surface reports as damage is what the screen is repainted from: random drawing
+// calls on a small canvas, and after each every pixel it changed lies in the damage. White
+// drawn over white the canvas never inked is no damage at all.
+TEST(QtSurface, DamageHoldsEveryChangedPixelAndWhiteOverWhiteNone) {
+    const QSize size(64, 48);
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    TileGrid damage, inked;
+    damage.reset(size);
+    inked.reset(size);
+    const auto draw = [&](const auto& call) {
+        damage.clear_all();
+        QPainter painter(&image);
+        QtSurface dc(painter, Rect{0, 0, size.width(), size.height()}, &damage, &inked);
+        call(dc);
+    };
+    draw([](QtSurface& dc) {
+        dc.SelectObject(CreatePen(0xFFFFFF));
+        dc.SelectObject(CreateSolidBrush(0xFFFFFF));
+        dc.Rectangle(4, 4, 40, 30);
+        dc.FillRect({10, 10, 60, 40}, CreateSolidBrush(0xFFFFFF));
+    });
+    EXPECT_TRUE(damage.empty());
+    draw([](QtSurface& dc) {  // a frame on white: only the frame changes, and it is damage
+        dc.SelectObject(CreatePen(0));
+        dc.SelectObject(CreateSolidBrush(0xFFFFFF));
+        dc.Rectangle(4, 4, 40, 30);
+    });
+    EXPECT_TRUE(damage.region().contains(QRect(4, 4, 36, 26)));
+
+    std::mt19937 random(17);
+    const COLORREF colours[] = {0xFFFFFF, 0xFFFFFF, 0x000000, 0x3366CC};
+    const auto any = [&](int n) { return static_cast<int32_t>(random() % n); };
+    for (int step = 0; step < 300; ++step) {
+        const QImage before = image.copy();
+        const int what = any(5);
+        draw([&](QtSurface& dc) {
+            const int32_t l = any(60), t = any(44), r = l + any(30), b = t + any(30);
+            dc.SelectObject(CreatePen(colours[any(4)]));
+            dc.SelectObject(CreateSolidBrush(colours[any(4)]));
+            dc.SetTextColor(colours[any(4)]);
+            Rect box{l, t, r, b};
+            if (what == 0) dc.Rectangle(l, t, r, b);
+            if (what == 1) dc.FillRect(box, CreateSolidBrush(colours[any(4)]));
+            if (what == 2) dc.Ellipse(l, t, l + 5, t + 5);
+            if (what == 3) {
+                dc.MoveTo(l, t);
+                dc.LineTo(r, b);
+            }
+            if (what == 4) {
+                dc.SelectObject(Font{8 + any(20)});
+                dc.DrawText("Zarvo 42", box, 0);
+            }
+        });
+        const QRegion shown = damage.region();
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x)
+                if (image.pixel(x, y) != before.pixel(x, y)) {
+                    ASSERT_TRUE(shown.contains(QPoint(x, y)))
+                        << "call " << what << " at step " << step << " changed " << x << "," << y;
+                }
+    }
+}
+
+// A game at 4K draws its numbers as pictures; a long lesson's thousands of different move
+// counts must not keep a picture of every one.
+TEST(QtSurface, LargeTextPicturesKeepMemoryBounded) {
+    QImage image(200, 100, QImage::Format_RGB32);
+    QPainter painter(&image);
+    QtSurface dc(painter, Rect{0, 0, 200, 100});
+    dc.SelectObject(Font{64});
+    const auto heap = [] {
+        const struct mallinfo2 m = mallinfo2();
+        return m.uordblks + m.hblkhd;
+    };
+    Rect box{0, 0, 200, 100};
+    dc.DrawText("0", box, 0);
+    const size_t start = heap();
+    for (int n = 1; n <= 1500; ++n) dc.DrawText(std::to_string(n), box, 0);
+    // About 40 kB a picture: 1500 of them would be 60 MB; a bounded cache stays within a few.
+    const size_t end = heap();
+    EXPECT_LT(end > start ? end - start : 0, size_t{16} << 20);
+}
 
 // The damage grid against a plain model of its tiles, through random marks, unmarks and
 // copies on surfaces whose sides are and are not whole tiles.
