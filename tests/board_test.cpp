@@ -230,6 +230,29 @@ TEST(DrawBoard, EmptyBoardHasGridAndLabelsButNoDots) {
     EXPECT_EQ(labels,
               (std::vector<std::string>{"1000", "900", "800", "700", "600", "500", "400", "300",
                                         "200", "100", "0", "4", "8", "12", "16", "20"}));
+    // The grid's corners are (290, 50) and (790, 550), a cell is 5 pixels: a weight label ends
+    // 2 pixels left of the grid, centred on its line; a box label's right edge is a cell right
+    // of its line, 2 pixels below the grid. Each is cleared to white, then drawn in grey.
+    const struct {
+        const char* text;
+        Rect rect;
+    } placed[] = {{"1000", {268, 45, 288, 56}},
+                  {"0", {268, 545, 288, 556}},
+                  {"4", {375, 552, 395, 563}},
+                  {"20", {775, 552, 795, 563}}};
+    for (const auto& [text, rect] : placed) {
+        const auto& ops = b.dc.ops();
+        const auto at = std::find_if(ops.begin(), ops.end(), [&](const auto& op) {
+            return op.kind == Kind::text && op.text == text && op.font == b.board.layout.axis_font;
+        });
+        ASSERT_NE(at, ops.end()) << text;
+        EXPECT_EQ(at->rect, rect) << text;
+        EXPECT_EQ(at->text_colour, 0xBCBCBCu) << text;
+        EXPECT_EQ(at->format, DT_RIGHT | DT_VCENTER | DT_SINGLELINE) << text;
+        EXPECT_TRUE(at[-1].kind == Kind::rectangle && at[-1].rect == rect &&
+                    at[-1].pen == palette::blank_pen && at[-1].brush.colour == 0xFFFFFFu)
+            << text;
+    }
     // 101 horizontal and 21 vertical fine lines, then 11 and 6 major ones.
     EXPECT_EQ(b.dc.count(Kind::line_to), 101 + 21 + 11 + 6);
 }
@@ -285,6 +308,7 @@ TEST(DrawBoard, FullAndPartialModes) {
 
     b.key(VK_TAB);
     EXPECT_EQ(b.dc.ops().size(), 1u);
+    EXPECT_TRUE(b.dc.texts().empty());
     EXPECT_EQ(b.dc.ops()[0].kind, Kind::ellipse);
     EXPECT_EQ(b.dc.ops()[0].brush, palette::colour_brush[1]);
     EXPECT_EQ(b.dc.ops()[0].pen, palette::circle_pen[1]);
@@ -337,6 +361,10 @@ TEST(DrawBoard, TableCellsAndGameOverPrompt) {
     using namespace palette;
     for (int k = 0; k < 3; ++k)
         EXPECT_TRUE(drawn_in(headers[k], l.table_header[k], label_text)) << headers[k];
+    // The labels after the score (drawn in its own colour) are back in the labels' grey.
+    EXPECT_TRUE(drawn_in("Score", l.score_label_rect, label_text));
+    EXPECT_TRUE(drawn_in("Moves", l.moves_label_rect, label_text));
+    EXPECT_TRUE(drawn_in("To change color press the Tab key", l.colour_hint_box, label_text));
     // Each row's label and numbers in the row's colour: 17, 1 and 2 boxes of 30, 110 and 190.
     const COLORREF colours[5] = {blue_text, green_text, red_text, black, black};
     const char* numbers[5][3] = {{"17", "30", "510"},

@@ -60,7 +60,7 @@ TEST(CommandLine, HelpVersionAndBadOptions) {
     for (const QStringList& bad :
          {QStringList{"--problem", "28"}, QStringList{"--problem", "-1"},
           QStringList{"--problem", "seven"}, QStringList{"--problem"}, QStringList{"--bogus"},
-          QStringList{"a", "b"}, QStringList{"-p"}}) {
+          QStringList{"a", "b"}, QStringList{"-p"}, QStringList{"--lang"}}) {
         r = run(bad);
         EXPECT_EQ(r.status, 2) << bad.join(' ').toStdString();
         EXPECT_FALSE(r.crashed);
@@ -118,6 +118,24 @@ TEST(CommandLine, GoodStartsPaintAndEndCleanly) {
         const Finished r = run(args);
         EXPECT_EQ(r.status, 0) << args.join(' ').toStdString() << r.err.toStdString();
         EXPECT_TRUE(r.err.contains("first paint done")) << r.err.toStdString();
+    }
+    // A session that ends sends SIGTERM: the game closes its window and ends normally.
+    {
+        QProcess game;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("ZARVOK_REPORT_FIRST_PAINT", "stay");
+        game.setProcessEnvironment(env);
+        game.setReadChannel(QProcess::StandardError);
+        game.start(QStringLiteral(ZARVOK_BINARY), {});
+        QByteArray err;
+        while (!err.contains("first paint done") && game.waitForReadyRead(20000))
+            err += game.readAllStandardError();
+        ASSERT_TRUE(err.contains("first paint done")) << err.toStdString();
+        game.terminate();
+        ASSERT_TRUE(game.waitForFinished(20000));
+        EXPECT_EQ(game.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(game.exitCode(), 0);
     }
     // The print switch opens the file, declines to print (no game is over) and ends at once.
     const Finished printed = run({"--print", file});

@@ -291,7 +291,7 @@ TEST(Frame, AFrameAtAnotherSizeDrawsNothingAndLosesNoKey) {
     EXPECT_EQ(f.view->board().game.move_count, 1);
 }
 
-TEST(Frame, FileNewKeepsTheGame) {
+TEST(Frame, FileNewAndFileOpenKeepTheGame) {
     Frame f;
     f.key(Qt::Key_Up);
     f.key(Qt::Key_Up);
@@ -300,6 +300,16 @@ TEST(Frame, FileNewKeepsTheGame) {
     EXPECT_EQ(f.view->board().game.move_count, 2);
     EXPECT_TRUE(QTest::qWaitFor([&] { return f.frame.windowTitle().endsWith("Z611"); }, 5000));
     EXPECT_EQ(f.view->board().game.move_count, 2);
+    EXPECT_EQ(f.view->board().game.seg_boxes[0], 2);
+
+    // An opened file names the window, and the game goes on where it was.
+    QTemporaryDir dir;
+    QFile lesson(dir.filePath("lesson.txt"));
+    ASSERT_TRUE(lesson.open(QIODevice::WriteOnly));
+    lesson.close();
+    ASSERT_TRUE(f.frame.open_document(lesson.fileName()));
+    EXPECT_EQ(f.frame.windowTitle(), "lesson.txt - Zarvok");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f.frame.windowTitle().endsWith("Z611"); }, 5000));
     EXPECT_EQ(f.view->board().game.seg_boxes[0], 2);
 }
 
@@ -324,7 +334,10 @@ TEST(AboutBox, EveryTextAndTheIconWholeAtThreeFontSizesAndOkCloses) {
             EXPECT_TRUE(inside.contains(label->geometry()));
         }
         EXPECT_EQ(about.findChild<QLabel*>("notice")->text(), QString::fromLatin1(kLegalNotice));
-        EXPECT_FALSE(about.findChild<QLabel*>("icon")->pixmap().isNull());
+        EXPECT_EQ(about.windowTitle(), "About Zarvok");
+        // The icon at its own size, never scaled (a scaled icon blurs).
+        EXPECT_EQ(about.findChild<QLabel*>("icon")->pixmap().deviceIndependentSize().toSize(),
+                  QSize(32, 32));
         // Dialog units: a quarter of the letters' average width, an eighth of the font's height.
         const QFontMetrics fm(about.font());
         const int bx = (fm.horizontalAdvance(QStringLiteral(
