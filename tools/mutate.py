@@ -8,8 +8,9 @@ The tree as it is now (tracked and untracked files git does not ignore) is copie
 folder, built there once, and then each sampled mutant is applied, built incrementally and run
 against the fast test binaries (puzzle_tests, board_tests and the offscreen qt_tests; not the
 end-to-end suites). A mutant is killed when a test fails or times out, survives when all pass,
-and counts as neither when it does not compile. Mutants of the sound player are also played
-through a short lesson on a PulseAudio server of their own (tests/sound_test.py --short).
+and counts as neither when it does not compile. Mutants of the sound player (app/sound.cpp and
+app/sound.h) are also played through a short lesson on a PulseAudio server of their own
+(tests/sound_test.py --short).
 
 A survivor that tools/mutate-equivalent.txt lists (by file, line and mutated line) is reported
 as equivalent, with the reason given there, and left out of the score; every other survivor is
@@ -32,8 +33,9 @@ TESTS = ("puzzle_tests", "board_tests", "qt_tests")
 TEST_TIMEOUT = 120
 EQUIVALENT = os.path.join(TOP, "tools", "mutate-equivalent.txt")
 # Files whose mutants also run a slower test: (file, build target, command in the copy).
-SLOW = {"app/sound.cpp": ("sound_lesson", ["python3", "tests/sound_test.py", "--short",
-                                           "{build}/tests/sound_lesson", "{build}/cues"])}
+SOUND_LESSON = ("sound_lesson", ["python3", "tests/sound_test.py", "--short",
+                                 "{build}/tests/sound_lesson", "{build}/cues"])
+SLOW = {"app/sound.cpp": SOUND_LESSON, "app/sound.h": SOUND_LESSON}
 
 # ------------------------------------------------------------------ the mutation operators
 SWAPS = {"<": "<=", "<=": "<", ">": ">=", ">=": ">", "==": "!=", "!=": "==",
