@@ -471,14 +471,17 @@ TEST(QtSurface, LargeTextPicturesKeepMemoryBounded) {
 TEST(TileGrid, RandomMarksAndUnmarksComeBackAsTheTilesRegion) {
     std::mt19937 random(11);
     const int k = TileGrid::kTile;
+    const auto any = [&](int n) { return static_cast<int>(random() % n); };
     for (int round = 0; round < 300; ++round) {
-        const QSize size(1 + static_cast<int>(random() % 60), 1 + static_cast<int>(random() % 50));
+        const QSize size(1 + any(60), 1 + any(50));
         const QRect surface(QPoint(0, 0), size);
         const int columns = (size.width() + k - 1) / k, rows = (size.height() + k - 1) / k;
         const auto tile = [&](int x, int y) { return QRect(x * k, y * k, k, k) & surface; };
         const auto any_rect = [&] {
-            return QRect(static_cast<int>(random() % 70) - 5, static_cast<int>(random() % 60) - 5,
-                         static_cast<int>(random() % 30), static_cast<int>(random() % 30));
+            const QRect r(any(70) - 5, any(60) - 5, any(30), any(30));
+            if (any(2)) return r;  // else with its sides on tiles' edges, where whole tiles end
+            return QRect(r.left() / k * k, r.top() / k * k, (r.width() + k - 1) / k * k,
+                         (r.height() + k - 1) / k * k);
         };
         TileGrid grid, other;
         grid.reset(size);
@@ -486,7 +489,7 @@ TEST(TileGrid, RandomMarksAndUnmarksComeBackAsTheTilesRegion) {
         std::vector<char> model(static_cast<size_t>(columns * rows), 0), other_model = model;
         for (int step = 0; step < 12; ++step) {
             const QRect r = any_rect();
-            const int what = static_cast<int>(random() % 4);
+            const int what = any(4);
             for (int y = 0; y < rows; ++y)
                 for (int x = 0; x < columns; ++x) {
                     char& m = model[static_cast<size_t>(y * columns + x)];
