@@ -490,6 +490,14 @@ TEST(Overlay, FitRuleEdgeCases) {
     dc.SelectObject(CreateFont(h + 1, 0, Face::arial));
     dc.DrawText(b.overlay_text, r, DT_CALCRECT | DT_WORDBREAK);
     EXPECT_GT(r.bottom, b.layout.text_panel.bottom);
+
+    // A line exactly as wide as its rectangle stays whole; one pixel narrower, it wraps.
+    dc.SelectObject(CreateFont(10, 0, Face::arial));  // "aaaa bbbb": 9 characters, 45 pixels
+    for (auto [width, bottom] : {std::pair{45, 10}, std::pair{44, 20}}) {
+        Rect line{0, 0, width, 0};
+        dc.DrawText("aaaa bbbb", line, DT_CALCRECT | DT_WORDBREAK);
+        EXPECT_EQ(line.bottom, bottom) << width;
+    }
 }
 
 TEST(Overlay, ShownAtStartHiddenByMovesAndRedrawnByF1) {

@@ -175,15 +175,23 @@ TEST(CommandLine, FilesThatCannotBeOpenedEndWithAMessage) {
     const QString long_name = dir.filePath(QString(300, 'x'));
     const QString deep = dir.path() + QString("/d").repeated(3000);
 
-    QStringList hostile = {
-        dir.filePath("missing"), dir.path(), fifo, "/dev/zero", long_name, deep, ""};
-    if (::geteuid() != 0) hostile << locked;  // root reads anything
-    for (const QString& name : hostile) {
+    // Each with the reason the message gives.
+    std::vector<std::pair<QString, const char*>> hostile = {
+        {dir.filePath("missing"), "No such file"},
+        {dir.path(), "a folder"},
+        {fifo, "not a regular file"},
+        {"/dev/zero", "not a regular file"},
+        {long_name, "too long"},
+        {deep, "too long"},
+        {"", "No file name"}};
+    if (::geteuid() != 0) hostile.emplace_back(locked, "Permission denied");  // root reads all
+    for (const auto& [name, why] : hostile) {
         for (const QStringList& args : {QStringList{name}, QStringList{"--print", name}}) {
             const Finished r = run(args);
             EXPECT_EQ(r.status, 1) << name.left(80).toStdString();
             EXPECT_FALSE(r.crashed);
             EXPECT_TRUE(r.err.contains("zarvok: cannot open")) << r.err.toStdString();
+            EXPECT_TRUE(r.err.contains(why)) << r.err.toStdString();
             EXPECT_FALSE(r.err.contains("first paint done"));
         }
     }

@@ -135,22 +135,44 @@ TEST(QtSurface, TextCellHeightIsTheAskedHeight) {
     EXPECT_GT(c.dc->GetTextExtentPoint32("abcdefgh").cx, plain);
 
     // Text is drawn as wide as it is measured: right-aligned, "AVAV..." ends at the rect's
-    // right edge, with no kerning pulling the pairs together.
-    QImage wide(400, 60, QImage::Format_RGB32);
-    wide.fill(Qt::white);
-    {
+    // right edge, with no kerning pulling the pairs together; also where text as large as the
+    // title on a big screen is drawn from a picture of it.
+    const auto avav = [](int h, COLORREF colour) {
+        QImage wide(400, 80, QImage::Format_RGB32);
+        wide.fill(Qt::white);
         QPainter painter(&wide);
-        QtSurface dc(painter, Rect{0, 0, 400, 60});
-        dc.SelectObject(CreateFont(40, 0, Face::arial));
-        dc.SetTextColor(0);
-        dc.DrawText("AVAVAVAVAV", Rect{0, 0, 390, 60}, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+        QtSurface dc(painter, Rect{0, 0, 400, 80});
+        dc.SelectObject(CreateFont(h, 0, Face::arial));
+        dc.SetTextColor(colour);
+        dc.DrawText("AVAVAVAVAV", Rect{0, 0, 390, 80}, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+        painter.end();
+        return wide;
+    };
+    for (int h : {40, 64}) {
+        const QImage wide = avav(h, 0);
+        int ink_left = wide.width(), ink_right = -1;
+        for (int x = 0; x < wide.width(); ++x)
+            for (int y = 0; y < wide.height(); ++y)
+                if (wide.pixel(x, y) != kWhite) ink_left = std::min(ink_left, x), ink_right = x;
+        EXPECT_GE(ink_right, 385) << h;
+        EXPECT_LT(ink_right, 392) << h;
+        Canvas measuring;
+        measuring.dc->SelectObject(CreateFont(h, 0, Face::arial));
+        EXPECT_NEAR(ink_right + 1 - ink_left, measuring.dc->GetTextExtentPoint32("AVAVAVAVAV").cx,
+                    h / 8)
+            << h;
+        // The same text in another colour comes out in that colour.
+        const QImage red = avav(h, 0x0000FF);
+        int reds = 0, darks = 0;
+        for (int y = 0; y < red.height(); ++y)
+            for (int x = 0; x < red.width(); ++x) {
+                const QRgb p = red.pixel(x, y);
+                reds += qRed(p) > 200 && qGreen(p) < 80 && qBlue(p) < 80;
+                darks += qRed(p) < 80;
+            }
+        EXPECT_GT(reds, 50) << h;
+        EXPECT_EQ(darks, 0) << h;
     }
-    int ink_right = -1;
-    for (int x = 0; x < wide.width(); ++x)
-        for (int y = 0; y < wide.height(); ++y)
-            if (wide.pixel(x, y) != kWhite) ink_right = x;
-    EXPECT_GE(ink_right, 385);
-    EXPECT_LT(ink_right, 392);
 }
 
 TEST(QtSurface, OddHeightsNeitherWarnNorFail) {

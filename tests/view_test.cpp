@@ -4,8 +4,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -218,6 +221,9 @@ TEST(Frame, MenuEntriesInOrder) {
     EXPECT_EQ(texts(f.frame.file_menu()), (QStringList{"-", "&Print...", "-", "E&xit"}));
     EXPECT_EQ(texts(f.frame.help_menu()), QStringList{"&About Zarvok..."});
     EXPECT_EQ(f.frame.print_action()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    // The window's icon in both drawn sizes, so that a title bar or a task list need not shrink
+    // the larger one.
+    EXPECT_EQ(f.frame.windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {16, 16}}));
     EXPECT_EQ(f.frame.windowTitle().left(5), "Zarvo");
     EXPECT_TRUE(f.frame.windowTitle().endsWith(" -- Version Z611"));
 }
@@ -302,8 +308,51 @@ TEST(Frame, FileNewAndFileOpenKeepTheGame) {
     EXPECT_EQ(f.view->board().game.move_count, 2);
     EXPECT_EQ(f.view->board().game.seg_boxes[0], 2);
 
-    // An opened file names the window, and the game goes on where it was.
+    // Saving onto a file that is there already: the game's own refusal answers, not a question
+    // whether to replace it, which the game would then refuse anyway.
     QTemporaryDir dir;
+    QFile there(dir.filePath("there.txt"));
+    ASSERT_TRUE(there.open(QIODevice::WriteOnly));
+    there.write("keep me");
+    there.close();
+    QStringList messages;
+    bool chosen = false, save_offered = false;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            messages << box->text();
+            box->reject();
+        } else if (auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            if (chosen) {
+                files->reject();
+                return;
+            }
+            chosen = true;
+            const auto buttons = files->findChildren<QPushButton*>();
+            save_offered = std::any_of(buttons.begin(), buttons.end(),
+                                       [](QPushButton* b) { return b->text() == "&Save"; });
+            files->setDirectory(dir.path());
+            // Into the name field itself: selectFile leaves alone a field that has the keyboard.
+            auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(name, nullptr);
+            name->setText(QStringLiteral("there.txt"));
+            // Accepted from an event of its own, so that this timer still answers any question
+            // the dialog asks while accepting.
+            QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
+        }
+    });
+    answer.start(50);
+    f.key(Qt::Key_S, Qt::ControlModifier);
+    answer.stop();
+    EXPECT_TRUE(save_offered);
+    ASSERT_EQ(messages.size(), 1) << messages.join(" | ").toStdString();
+    EXPECT_TRUE(messages[0].contains("already exists. Zarvok documents hold nothing"))
+        << messages[0].toStdString();
+    ASSERT_TRUE(there.open(QIODevice::ReadOnly));
+    EXPECT_EQ(there.readAll(), "keep me");
+    there.close();
+
+    // An opened file names the window, and the game goes on where it was.
     QFile lesson(dir.filePath("lesson.txt"));
     ASSERT_TRUE(lesson.open(QIODevice::WriteOnly));
     lesson.close();
@@ -311,6 +360,11 @@ TEST(Frame, FileNewAndFileOpenKeepTheGame) {
     EXPECT_EQ(f.frame.windowTitle(), "lesson.txt - Zarvok");
     EXPECT_TRUE(QTest::qWaitFor([&] { return f.frame.windowTitle().endsWith("Z611"); }, 5000));
     EXPECT_EQ(f.view->board().game.seg_boxes[0], 2);
+    f.frame.activateWindow();  // the keyboard back from the dialogs
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.frame));
+    f.key(Qt::Key_N, Qt::ControlModifier);  // and File New lets go of it again
+    EXPECT_EQ(f.doc.title(), "Untitled");
+    EXPECT_FALSE(f.doc.has_file());
 }
 
 TEST(AboutBox, EveryTextAndTheIconWholeAtThreeFontSizesAndOkCloses) {
