@@ -17,12 +17,6 @@ namespace {
 
 using Kind = RecordingSurface::Kind;
 
-std::tm some_time() {
-    std::tm t{};
-    t.tm_year = 126, t.tm_mon = 2, t.tm_mday = 4, t.tm_hour = 7, t.tm_min = 5, t.tm_sec = 9;
-    return t;
-}
-
 // A board painted once on a recording surface of the given client size.
 struct PaintedBoard {
     Board board;
@@ -33,13 +27,13 @@ struct PaintedBoard {
         : board(testing::fixed_clock_chooser()), dc(Rect{0, 0, w, h}) {
         board.chooser.play_next(problem);
         new_game(board.game, board.texts, board.chooser);
-        first = paint_board(dc, board, some_time());
+        first = paint_board(dc, board, testing::some_time());
     }
 
     KeyOutcome key(int32_t vk) {
         dc.clear();
         const KeyOutcome o = press_key(board, vk);
-        carry_out(dc, board, o, some_time());
+        carry_out(dc, board, o, testing::some_time());
         return o;
     }
 
@@ -191,7 +185,7 @@ TEST(Paint, TooSmallClientShowsTheMessageAndNothingElseEver) {
     EXPECT_FALSE(print_enabled(small.board.game));
 
     small.dc.clear();
-    EXPECT_EQ(paint_board(small.dc, small.board, some_time()), PaintResult::nothing);
+    EXPECT_EQ(paint_board(small.dc, small.board, testing::some_time()), PaintResult::nothing);
     EXPECT_TRUE(small.dc.ops().empty());
     EXPECT_EQ(small.key(VK_UP).cue_count, 0);
     EXPECT_TRUE(small.dc.ops().empty());
@@ -209,7 +203,7 @@ TEST(Paint, LayoutOncePerGameAndTheExitOnAChangedClient) {
     EXPECT_EQ(b.board.game.seg_rise[2], 45);
 
     RecordingSurface other(Rect{0, 0, 1024, 768});
-    EXPECT_EQ(paint_board(other, b.board, some_time()), PaintResult::client_changed);
+    EXPECT_EQ(paint_board(other, b.board, testing::some_time()), PaintResult::client_changed);
 }
 
 TEST(Paint, DateInTheBannerHasNoLeadingZeros) {

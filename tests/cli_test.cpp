@@ -50,6 +50,15 @@ Finished run(const QStringList& args,
     return r;
 }
 
+// The environment of a game started offscreen that reports its first paint on stderr and,
+// with `report` "exit", ends there.
+QProcessEnvironment offscreen_game(const char* report) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("ZARVOK_REPORT_FIRST_PAINT", report);
+    return env;
+}
+
 TEST(CommandLine, HelpVersionAndBadOptions) {
     Finished r = run({"--help"});
     EXPECT_EQ(r.status, 0);
@@ -122,10 +131,7 @@ TEST(CommandLine, GoodStartsPaintAndEndCleanly) {
     // A session that ends sends SIGTERM: the game closes its window and ends normally.
     {
         QProcess game;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("ZARVOK_REPORT_FIRST_PAINT", "stay");
-        game.setProcessEnvironment(env);
+        game.setProcessEnvironment(offscreen_game("stay"));
         game.setReadChannel(QProcess::StandardError);
         game.start(QStringLiteral(ZARVOK_BINARY), {});
         QByteArray err;
@@ -151,10 +157,7 @@ TEST(CommandLine, GoodStartsPaintAndEndCleanly) {
     ASSERT_NE(raw, nullptr);
     std::fclose(raw);
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("ZARVOK_REPORT_FIRST_PAINT", "exit");
-    p.setProcessEnvironment(env);
+    QProcessEnvironment env = offscreen_game("exit");
     env.insert("ZDIR", dir.path());
     env.insert("ZARVOK", ZARVOK_BINARY);
     p.setProcessEnvironment(env);

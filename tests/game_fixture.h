@@ -1,12 +1,21 @@
 // A game placed on a 10-pixel grid and painted once, ready for keys, with a chosen problem.
 #pragma once
 
+#include <ctime>
+
 #include "puzzle/game.h"
 
 namespace zarvo::testing {
 
 inline ProblemChooser fixed_clock_chooser(int64_t seconds = 1000) {
     return ProblemChooser([seconds] { return seconds; });
+}
+
+// A fixed moment for banners and printed dates: 4 March 2026, 7:05:09.
+inline std::tm some_time() {
+    std::tm t{};
+    t.tm_year = 126, t.tm_mon = 2, t.tm_mday = 4, t.tm_hour = 7, t.tm_min = 5, t.tm_sec = 9;
+    return t;
 }
 
 struct PlacedGame {

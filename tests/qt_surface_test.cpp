@@ -14,6 +14,7 @@
 #include "app/language.h"
 #include "app/tile_grid.h"
 #include "board/board.h"
+#include "game_fixture.h"
 #include "print/results_page.h"
 
 namespace zarvo {
@@ -318,14 +319,11 @@ TEST(QtSurface, EveryLanguageFitsTheBoardAndThePageAtEverySize) {
         {"de", {"Abbrechen", "04.03.26 07:05:09"}},
         {"es", {"Cancelar", "4/3/26 07:05:09"}},
         {"pseudo", {"Cancel", "3/4/26 7:05:09"}}};
-    std::tm march{};
-    march.tm_year = 126, march.tm_mon = 2, march.tm_mday = 4;
-    march.tm_hour = 7, march.tm_min = 5, march.tm_sec = 9;
     for (const char* lang : {"de", "es", "en", "pseudo"}) {
         ASSERT_TRUE(load_language(lang)) << lang;
         install_language();
         EXPECT_EQ(qt_cancel(), local.at(lang).first) << lang;
-        EXPECT_EQ(format_date(march), local.at(lang).second) << lang;
+        EXPECT_EQ(format_date(testing::some_time()), local.at(lang).second) << lang;
         const bool english = std::string(lang) == "en";
         for (const auto& [w, h] : clients) {
             for (const bool over : {false, true}) {
