@@ -124,7 +124,7 @@ void CZarvokView::after_paint(PaintResult result) {
     }
     if (!painted_once_) {
         painted_once_ = true;
-        last_sentence_ = opening_sentence(board_.game);
+        announce(opening_sentence(board_.game));
         QTimer::singleShot(0, &sound_, &CuePlayer::load);
         emit firstPaintDone();
     }
@@ -181,10 +181,14 @@ void CZarvokView::keyPressEvent(QKeyEvent* event) {
 void CZarvokView::announce(std::string sentence) {
     if (sentence.empty()) return;
     last_sentence_ = std::move(sentence);
-    QAccessibleEvent name(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&name);
-    QAccessibleEvent description(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&description);
+    narration_.tell(spoken(state_sentence(board_.game)), spoken(last_sentence_));
+}
+
+// A menu, the About box or a dialog closed: the screen reader follows the keyboard back to
+// the board, after the focus event the toolkit sends for the view itself.
+void CZarvokView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (QAccessible::isActive()) QTimer::singleShot(0, this, [this] { narration_.refocus(); });
 }
 
 void CZarvokView::OnKeyDown(int32_t vk) {

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "app/board_accessible.h"
 #include "app/sound.h"
 #include "app/tile_grid.h"
 #include "board/board.h"
@@ -51,6 +52,7 @@ class CZarvokView : public QWidget {
     const QImage& canvas() const { return canvas_; }
     // What the last key did, or how the game opened, in a sentence for a screen reader.
     const std::string& last_sentence() const { return last_sentence_; }
+    BoardNarration& narration() { return narration_; }
     // What the last key drew, and so showed anew on the screen.
     const QRegion& last_key_damage() const { return last_key_damage_; }
     bool painted_once() const { return painted_once_; }
@@ -66,6 +68,7 @@ class CZarvokView : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     bool focusNextPrevChild(bool) override { return false; }  // Tab belongs to the game
 
   private:
@@ -88,6 +91,7 @@ class CZarvokView : public QWidget {
 
     // Tells a listening screen reader what changed; costs nothing when none listens.
     void announce(std::string sentence);
+    BoardNarration narration_{this};
     QString document_title_ = QStringLiteral("Untitled");
     bool paint_due_ = true;
     bool painted_once_ = false;

@@ -48,7 +48,84 @@ std::string solved_sentence(const GameState& s) {
                 {number(s.move_count), number(s.score)});
 }
 
+bool word_char(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+           static_cast<unsigned char>(c) >= 0x80;
+}
+
 }  // namespace
+
+std::string spoken(std::string_view sentence) {
+    // Quotation marks and long dashes of other languages, in UTF-8: dropped, or a pause.
+    static constexpr std::string_view kQuotes[] = {"\u201E", "\u201C", "\u201D", "\u00AB",
+                                                   "\u00BB", "\u2039", "\u203A", "\u00A0"};
+    static constexpr std::string_view kDashes[] = {"\u2013", "\u2014"};
+    std::string out;
+    out.reserve(sentence.size());
+    const auto pause = [&out] {
+        while (!out.empty() && out.back() == ' ') out.pop_back();
+        if (!out.empty() && out.back() != ',' && out.back() != '.' && out.back() != '!' &&
+            out.back() != '?')
+            out += ',';
+        if (!out.empty()) out += ' ';
+    };
+    const auto blank = [&out] {
+        if (!out.empty() && out.back() != ' ') out += ' ';
+    };
+    for (size_t i = 0; i < sentence.size();) {
+        const std::string_view rest = sentence.substr(i);
+        bool matched = false;
+        for (std::string_view q : kQuotes)
+            if (rest.starts_with(q)) {
+                if (q == "\u00A0") blank();
+                i += q.size();
+                matched = true;
+            }
+        for (std::string_view d : kDashes)
+            if (rest.starts_with(d)) {
+                pause();
+                i += d.size();
+                matched = true;
+            }
+        if (matched) continue;
+        const char c = sentence[i];
+        const char next = i + 1 < sentence.size() ? sentence[i + 1] : '\0';
+        const char prev = i > 0 ? sentence[i - 1] : '\0';
+        if (c == '(' || c == '[') {
+            // A bracket that holds nothing worth saying goes with its contents.
+            const size_t close = sentence.find_first_of(")]", i);
+            const std::string_view inside =
+                sentence.substr(i + 1, close == std::string_view::npos ? 0 : close - i - 1);
+            if (close != std::string_view::npos &&
+                inside.find_first_not_of(" %*#") == std::string_view::npos) {
+                i = close + 1;
+                continue;
+            }
+            pause();
+        } else if (c == ')' || c == ']' || c == ':' || c == ';') {
+            pause();
+        } else if (c == '-' && word_char(prev) && word_char(next)) {
+            out += ' ';
+        } else if (c == '-' || c == '_' || c == '"' || c == '*' || c == '#' || c == '|' ||
+                   c == '~' || c == '`' || c == '{' || c == '}' || c == '<' || c == '>' ||
+                   c == '\\' || c == '^') {
+            if (c == '-' || c == '|') pause();
+        } else if (c == '/' || c == '\n' || c == '\t' || c == ' ') {
+            blank();
+        } else if (c == ',' || c == '.' || c == '!' || c == '?') {
+            while (!out.empty() && (out.back() == ' ' || (out.back() == ',' && c != ',')))
+                out.pop_back();
+            if (c != ',' || (!out.empty() && out.back() != ',')) out += c;
+        } else if (c != '%') {
+            out += c;
+        }
+        ++i;
+    }
+    while (!out.empty() && (out.back() == ' ' || out.back() == ',')) out.pop_back();
+    size_t first = 0;
+    while (first < out.size() && (out[first] == ' ' || out[first] == ',')) ++first;
+    return out.substr(first);
+}
 
 std::string opening_sentence(const GameState& s) {
     const Problem p = s.problem();

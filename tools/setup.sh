@@ -9,7 +9,8 @@ game="cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins 
 tests="libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth x11-utils x11-xserver-utils xdotool openbox icewm imagemagick poppler-utils sox
   valgrind python3 desktop-file-utils appstream pulseaudio pulseaudio-utils
-  libxtst-dev libxdamage-dev at-spi2-core python3-pyatspi dbus weston qt6-wayland
+  libxtst-dev libxdamage-dev at-spi2-core dbus orca speech-dispatcher speech-dispatcher-espeak-ng
+  espeak-ng weston qt6-wayland
   debhelper dpkg-dev fakeroot lintian devscripts xserver-xorg-core xserver-xorg-video-dummy"
 package="debhelper dpkg-dev fakeroot lintian devscripts"
 case "$1" in
