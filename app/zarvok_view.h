@@ -9,6 +9,7 @@
 
 #include "app/sound.h"
 #include "app/tile_grid.h"
+#include "app/zarvok_doc.h"
 #include "board/board.h"
 #include "print/results_page.h"
 
@@ -88,7 +89,7 @@ class CZarvokView : public QWidget {
 
     // Tells a listening screen reader what changed; costs nothing when none listens.
     void announce(std::string sentence);
-    QString document_title_ = QStringLiteral("Untitled");
+    QString document_title_ = CZarvokDoc::untitled();
     bool paint_due_ = true;
     bool painted_once_ = false;
     bool require_maximized_ = false;
