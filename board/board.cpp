@@ -80,7 +80,7 @@ const Text kHeaders[3] = {
     ZARVOK_TEXT("Board", "Box Wt."),
     //: Table heading, one short line: the pounds of all the boxes of that colour together
     ZARVOK_TEXT("Board", "Pounds")};
-// Each label stands two blanks into its cell.
+// Each label stands two blanks into its cell where it has the room.
 const Text kRowLabels[5] = {
     //: Table row of the blue boxes: a label, capitalised (the spoken colour is "blue")
     ZARVOK_TEXT("Board", "Blue"),
@@ -248,8 +248,12 @@ void draw_board(Surface& dc, Board& b, int mode) {
     for (int r = 0; r < 5; ++r) {
         dc.Rectangle(l.table_row_label[r]);
         dc.SetTextColor(kRowColours[r]);
-        draw_in_cell(dc, "  " + translated(kRowLabels[r]), l.table_row_label[r],
-                     DT_VCENTER | DT_SINGLELINE, l.label_font);
+        // A long word ("Vermelho") gives up the blanks before the font gets smaller.
+        std::string label = "  " + translated(kRowLabels[r]);
+        while (label[0] == ' ' &&
+               !fits_cell(dc, label, l.table_row_label[r], DT_VCENTER | DT_SINGLELINE))
+            label.erase(0, 1);
+        draw_in_cell(dc, label, l.table_row_label[r], DT_VCENTER | DT_SINGLELINE, l.label_font);
     }
     const int32_t values[5][3] = {
         {s.blue_count, 10 * p.weight_tens[0], s.blue_weight},

@@ -357,7 +357,6 @@ TEST(QtSurface, EveryLanguageFitsTheBoardAndThePageAtEverySize) {
          "the design's own font clips the hint's third line at 12/13"},
         {"es", "Jugadas", 0, 0, "the word for a game's moves; a pixel too wide at 13 and 14"},
         {"pt_BR", "Jogadas", 0, 0, "the word for a game's moves; a pixel too wide at 13 and 14"},
-        {"pt_BR", "  Vermelho", 0, 0, "Portuguese has no shorter word for red"},
         {"pseudo", nullptr, 0, 0, "made 40% longer on purpose, to show what a long text does"},
     };
     const auto may_be_smaller = [&](const std::string& lang, const std::string& text, int w,
