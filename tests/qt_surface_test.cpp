@@ -247,7 +247,7 @@ TEST(QtSurface, OverlayFitEqualsTheRuleForEveryStoryAndScreen) {
     QImage image(8, 8, QImage::Format_RGB32);
     QPainter painter(&image);
     QtSurface dc(painter, Rect{0, 0, 8, 8});
-    for (const char* lang : {"en", "de", "es", "pseudo"})
+    for (const char* lang : {"en", "de", "es", "fr", "pt_BR", "pseudo"})
         for (auto [w, h] :
              {std::pair{780, 540}, {800, 600}, {1024, 768}, {1280, 1024}, {1920, 1080}}) {
             ASSERT_TRUE(load_language(lang));
