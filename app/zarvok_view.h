@@ -10,6 +10,7 @@
 #include "app/board_accessible.h"
 #include "app/sound.h"
 #include "app/tile_grid.h"
+#include "app/zarvok_doc.h"
 #include "board/board.h"
 #include "print/results_page.h"
 
@@ -92,7 +93,7 @@ class CZarvokView : public QWidget {
     // Tells a listening screen reader what changed; costs nothing when none listens.
     void announce(std::string sentence);
     BoardNarration narration_{this};
-    QString document_title_ = QStringLiteral("Untitled");
+    QString document_title_ = CZarvokDoc::untitled();
     bool paint_due_ = true;
     bool painted_once_ = false;
     bool require_maximized_ = false;

@@ -5,6 +5,7 @@
 namespace zarvo {
 
 std::string too_small_message() {
+    //: Fills a screen too small for the game, in capitals; the numbers are pixels
     return translated(ZARVOK_TEXT("Board",
                                   "THIS GAME NEEDS A MINIMUM SCREEN WIDTH OF 800 AND A MINIMUM "
                                   "SCREEN HEIGHT OF 600. PLEASE QUIT NOW BY PRESSING THE Alt and "
@@ -14,6 +15,8 @@ std::string too_small_message() {
 void write_title_banner(Board& b, const std::tm& local) {
     b.date_text = format_date(local);
     b.title_banner =
+        //: The window title and the printed page's first line; %1 is the date and time in the
+        //: language's short form, such as 4.3.26 07:05:09
         fill(translated(
                  ZARVOK_TEXT("Board", "Zarvo, a puzzle from the Zarvo team -- %1 -- Version Z611")),
              {b.date_text});

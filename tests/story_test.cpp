@@ -86,8 +86,8 @@ TEST(Speech, ASentenceForEveryKindOfKey) {
               "of 110 and some of 190 pounds. Press F1 to hear the story.");
     EXPECT_EQ(state_sentence(game.state),
               "Zarvo. The colour is blue. Blue: 0 boxes of 30 pounds, 0 pounds. Green: 0 boxes of "
-              "110 pounds, 0 pounds. Red: 0 boxes of 190 pounds, 0 pounds. In all 0 boxes of 20 "
-              "and 0 pounds of 1000; 20 boxes and 1000 pounds left. Moves: 0. Score: 0. The story "
+              "110 pounds, 0 pounds. Red: 0 boxes of 190 pounds, 0 pounds. In all, 0 of 20 boxes "
+              "and 0 of 1000 pounds. 20 boxes and 1000 pounds left. Moves: 0. Score: 0. The story "
               "is shown: press F1 to hear it, Space to hide it.");
     EXPECT_EQ(say(VK_F1), "The story. " + game.texts.story_text);
     EXPECT_EQ(say(VK_SPACE), "The story is hidden.");
