@@ -1,0 +1,236 @@
+#include "web/canvas_surface.h"
+
+#include <emscripten.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "board/text_layout.h"
+
+namespace zarvo::web {
+
+// clang-format off
+EM_JS(void, js_fill_rect, (int x, int y, int w, int h, int rgb), {
+    const c = Module.ctx;
+    c.fillStyle = Module.css(rgb);
+    c.fillRect(x, y, w, h);
+});
+EM_JS(void, js_points, (const int32_t* xy, int count, int rgb), {
+    const c = Module.ctx;
+    c.fillStyle = Module.css(rgb);
+    const p = HEAP32.subarray(xy >> 2, (xy >> 2) + 2 * count);
+    for (let i = 0; i < 2 * count; i += 2) c.fillRect(p[i], p[i + 1], 1, 1);
+});
+EM_JS(void, js_ellipse, (int l, int t, int r, int b, int pen, int brush), {
+    const c = Module.ctx;
+    c.beginPath();
+    c.ellipse((l + r) / 2, (t + b) / 2, (r - l) / 2 - 0.5, (b - t) / 2 - 0.5, 0, 0, 2 * Math.PI);
+    c.fillStyle = Module.css(brush);
+    c.fill();
+    c.strokeStyle = Module.css(pen);
+    c.lineWidth = 1;
+    c.stroke();
+});
+EM_JS(void, js_font, (int px, int bold), {
+    Module.ctx.font = (bold ? "bold " : "") + px + "px " + Module.fontFamily;
+});
+EM_JS(double, js_measure, (const char* text, int length), {
+    return Module.ctx.measureText(UTF8ToString(text, length)).width;
+});
+EM_JS(double, js_font_ascent, (), {
+    return Module.ctx.measureText("H").fontBoundingBoxAscent;
+});
+EM_JS(double, js_font_descent, (), {
+    return Module.ctx.measureText("H").fontBoundingBoxDescent;
+});
+EM_JS(void, js_clip, (int x, int y, int w, int h), {
+    const c = Module.ctx;
+    c.save();
+    c.beginPath();
+    c.rect(x, y, w, h);
+    c.clip();
+});
+EM_JS(void, js_unclip, (), {
+    Module.ctx.restore();
+});
+EM_JS(void, js_text, (const char* text, int length, double x, double y, int rgb), {
+    const c = Module.ctx;
+    c.fillStyle = Module.css(rgb);
+    c.textBaseline = "alphabetic";
+    c.fillText(UTF8ToString(text, length), x, y);
+});
+// clang-format on
+
+namespace {
+
+int rgb(COLORREF c) {
+    return (red_of(c) << 16) | (green_of(c) << 8) | blue_of(c);
+}
+
+constexpr int32_t kDefaultCell = 16;  // what a zero height stands for
+
+}  // namespace
+
+// One font at one size, with the advance of every letter measured once.
+struct CanvasSurface::FontEntry {
+    int px = 16;
+    bool bold = false;
+    int32_t cell = 16;
+    double ascent = 12;  // baseline below the top of the cell
+    double advance[128];
+    std::unordered_map<std::string, double> wide_advance;
+
+    void select() const { js_font(px, bold); }
+
+    double width(std::string_view text) {
+        double w = 0;
+        for (size_t i = 0; i < text.size();) {
+            const auto c = static_cast<unsigned char>(text[i]);
+            size_t n = 1;
+            if (c >= 0x80) n = std::min<size_t>(c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2, text.size() - i);
+            const std::string_view letter = text.substr(i, n);
+            if (n == 1) {
+                if (advance[c] < 0) advance[c] = js_measure(letter.data(), 1);
+                w += advance[c];
+            } else {
+                auto it = wide_advance.find(std::string(letter));
+                if (it == wide_advance.end())
+                    it = wide_advance
+                             .emplace(std::string(letter),
+                                      js_measure(letter.data(), static_cast<int>(n)))
+                             .first;
+                w += it->second;
+            }
+            i += n;
+        }
+        return w;
+    }
+};
+
+namespace {
+
+// Fonts are made once per size and kept for the run, as on the desktop.
+CanvasSurface::FontEntry& font_entry(const Font& f) {
+    static std::map<std::pair<int32_t, bool>, std::unique_ptr<CanvasSurface::FontEntry>> cache;
+    const auto key = std::make_pair(f.height, f.bold());
+    auto it = cache.find(key);
+    if (it != cache.end()) {
+        it->second->select();
+        return *it->second;
+    }
+    // The cell (ascent + descent) is what a positive height asks for; a negative height asks
+    // for the em size itself.
+    static const double cell_per_em = [] {
+        js_font(1000, 0);
+        const double cell = js_font_ascent() + js_font_descent();
+        return cell > 0 ? cell / 1000.0 : 1.15;
+    }();
+    auto entry = std::make_unique<CanvasSurface::FontEntry>();
+    const int32_t asked = f.height == 0 ? kDefaultCell : std::abs(f.height);
+    const double em = f.height < 0 ? asked : asked / cell_per_em;
+    entry->px = std::max(1, static_cast<int>(std::lround(em)));
+    entry->bold = f.bold();
+    entry->select();
+    const double a = js_font_ascent(), d = js_font_descent();
+    entry->cell = f.height > 0 ? f.height : static_cast<int32_t>(std::lround(a + d));
+    entry->ascent = a + (entry->cell - (a + d)) / 2.0;
+    std::fill(std::begin(entry->advance), std::end(entry->advance), -1.0);
+    return *cache.emplace(key, std::move(entry)).first->second;
+}
+
+}  // namespace
+
+CanvasSurface::CanvasSurface(Rect client) : client_(client), font_(&font_entry(Font{})) {}
+
+void CanvasSurface::SelectObject(const Font& font) {
+    font_ = &font_entry(font);
+}
+
+void CanvasSurface::FillRect(const Rect& r, const Brush& brush) {
+    if (r.right <= r.left || r.bottom <= r.top) return;
+    js_fill_rect(r.left, r.top, r.width(), r.height(), rgb(brush.colour));
+}
+
+void CanvasSurface::Rectangle(int32_t l, int32_t t, int32_t r, int32_t b) {
+    if (r <= l || b <= t) return;
+    const int32_t w = r - l, h = b - t;
+    const int pen = rgb(pen_.colour);
+    if (w > 2 && h > 2) js_fill_rect(l + 1, t + 1, w - 2, h - 2, rgb(brush_.colour));
+    js_fill_rect(l, t, w, 1, pen);
+    js_fill_rect(l, b - 1, w, 1, pen);
+    js_fill_rect(l, t, 1, h, pen);
+    js_fill_rect(r - 1, t, 1, h, pen);
+}
+
+void CanvasSurface::Ellipse(int32_t l, int32_t t, int32_t r, int32_t b) {
+    if (r - l < 2 || b - t < 2) return;
+    js_ellipse(l, t, r, b, rgb(pen_.colour), rgb(brush_.colour));
+}
+
+void CanvasSurface::LineTo(int32_t x, int32_t y) {
+    const int pen = rgb(pen_.colour);
+    const int32_t x0 = x_, y0 = y_;
+    x_ = x;
+    y_ = y;
+    if (y0 == y) {  // horizontal: from x0 up to but not including x
+        if (x > x0) js_fill_rect(x0, y, x - x0, 1, pen);
+        if (x < x0) js_fill_rect(x + 1, y, x0 - x, 1, pen);
+        return;
+    }
+    if (x0 == x) {
+        if (y > y0) js_fill_rect(x, y0, 1, y - y0, pen);
+        if (y < y0) js_fill_rect(x, y + 1, 1, y0 - y, pen);
+        return;
+    }
+    // Bresenham, leaving out the end pixel.
+    const int32_t dx = std::abs(x - x0), sx = x0 < x ? 1 : -1;
+    const int32_t dy = -std::abs(y - y0), sy = y0 < y ? 1 : -1;
+    int32_t err = dx + dy;
+    int32_t cx = x0, cy = y0;
+    static std::vector<int32_t> points;
+    points.clear();
+    while (cx != x || cy != y) {
+        points.push_back(cx);
+        points.push_back(cy);
+        const int32_t e2 = 2 * err;
+        if (e2 >= dy) err += dy, cx += sx;
+        if (e2 <= dx) err += dx, cy += sy;
+    }
+    js_points(points.data(), static_cast<int>(points.size() / 2), pen);
+}
+
+void CanvasSurface::DrawText(std::string_view text, Rect& rect, int format) {
+    FontEntry& f = *font_;
+    const auto measure = [&f](std::string_view s) { return f.width(s); };
+    static std::vector<PlacedLine> lines;
+    const int32_t bottom = place_lines(text, rect, format, f.cell, measure, lines);
+    if (format & DT_CALCRECT) {
+        rect.bottom = bottom;
+        return;
+    }
+    if (rect.right <= rect.left || rect.bottom <= rect.top) return;
+    js_clip(rect.left, rect.top, rect.width(), rect.height());
+    for (const PlacedLine& line : lines) {
+        if (line.y >= rect.bottom) break;
+        if (line.text.empty()) continue;
+        js_text(line.text.data(), static_cast<int>(line.text.size()), line.x, line.y + f.ascent,
+                rgb(text_colour_));
+    }
+    js_unclip();
+}
+
+void CanvasSurface::TextOut(int32_t x, int32_t y, std::string_view text) {
+    js_text(text.data(), static_cast<int>(text.size()), x, y + font_->ascent, rgb(text_colour_));
+}
+
+Size CanvasSurface::GetTextExtentPoint32(std::string_view text) {
+    return Size{static_cast<int32_t>(std::lround(font_->width(text))), font_->cell};
+}
+
+}  // namespace zarvo::web

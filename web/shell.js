@@ -1,0 +1,215 @@
+// The page around the game: canvas, keys, layout on every resize, title, sound, printing, the
+// screen reader's live region, the touch keys and the About dialog.
+"use strict";
+
+(function () {
+  const VK = { Tab: 9, " ": 32, Home: 36, ArrowUp: 38, ArrowDown: 40, F1: 112 };
+  const PAINT = ["drawn", "too_small", "nothing", "client_changed"];
+  const board = document.getElementById("board");
+  const bar = document.getElementById("bar");
+  const live = document.getElementById("sentence");
+  const story = document.getElementById("story");
+  const about = document.getElementById("about");
+  // What the tests and the benchmark look at.
+  const page = (window.zarvoPage = { cues: [], paints: 0, printed: 0, ready: false });
+
+  let game = null;
+  let call = null;
+  let client = { width: 0, height: 0, dpr: 1 };
+
+  function text(context, source) {
+    return call("zarvo_text", "string", ["string", "string"], [context, source]);
+  }
+
+  // The language: ?lang=CODE, else the first of the browser's languages that the game speaks
+  // (English being one of them); a language the game does not speak leaves English.
+  function chooseLanguage() {
+    const spoken = call("zarvo_languages", "string", [], []).split(",").filter(Boolean);
+    const speaks = (code) => {
+      const c = code.replace("-", "_");
+      if (c === "en" || c.startsWith("en_") || c === "C") return "en";
+      if (spoken.includes(c)) return c;
+      const primary = c.split("_")[0];
+      return spoken.includes(primary) ? primary : null;
+    };
+    const asked = new URLSearchParams(location.search).get("lang");
+    const wanted = asked ? [asked] : navigator.languages || [navigator.language];
+    for (const code of wanted) {
+      const found = speaks(code);
+      if (found) return found;
+    }
+    return "en";
+  }
+
+  // Sound: the three clips are fetched at once and decoded once the first key has unlocked
+  // audio, as browsers require. A new cue cuts the one playing; a key never waits for sound.
+  const audio = { context: null, clips: {}, raw: {}, playing: null };
+  for (const id of [101, 102, 103])
+    fetch("cues/" + id + ".wav").then((r) => r.arrayBuffer()).then((b) => (audio.raw[id] = b))
+      .catch(() => {});
+  function unlockAudio() {
+    if (audio.context || !window.AudioContext) return;
+    audio.context = new AudioContext();
+    for (const id of Object.keys(audio.raw)) {
+      audio.context.decodeAudioData(audio.raw[id].slice(0)).then((clip) => {
+        audio.clips[id] = clip;
+      }).catch(() => {});
+    }
+  }
+  function playCue(id) {
+    const clip = audio.clips[id];
+    page.cues.push({ id, played: !!clip });
+    if (!clip) return;
+    if (audio.playing) {
+      try { audio.playing.stop(); } catch (e) { /* already ended */ }
+    }
+    const source = audio.context.createBufferSource();
+    source.buffer = clip;
+    source.connect(audio.context.destination);
+    source.start();
+    audio.playing = source;
+  }
+
+  function showTitle() {
+    document.title = call("zarvo_title", "string", [], []);
+  }
+
+  function tellReader() {
+    const sentence = call("zarvo_sentence", "string", [], []);
+    // Emptied first, so that the same sentence twice is still read twice.
+    live.textContent = "";
+    live.textContent = sentence;
+    board.setAttribute("aria-label", "Zarvo: " + call("zarvo_state", "string", [], []));
+    story.textContent = call("zarvo_story", "string", [], []);
+  }
+
+  // The board fills what the page leaves above the key row; laid out again at every size.
+  function layOut() {
+    const width = Math.floor(window.innerWidth);
+    const height = Math.max(0, Math.floor(window.innerHeight - bar.offsetHeight));
+    const dpr = window.devicePixelRatio || 1;
+    if (width === client.width && height === client.height && dpr === client.dpr) return;
+    client = { width, height, dpr };
+    board.style.width = width + "px";
+    board.style.height = height + "px";
+    board.width = Math.round(width * dpr);
+    board.height = Math.round(height * dpr);
+    const ctx = board.getContext("2d");
+    ctx.setTransform(dpr, 0, 0, dpr, 0, 0);
+    ctx.imageSmoothingEnabled = false;
+    game.ctx = ctx;
+    const t0 = performance.now();
+    const result = PAINT[call("zarvo_paint", "number", ["number", "number"], [width, height])];
+    page.lastPaint = { result, ms: performance.now() - t0, width, height, dpr };
+    page.paints += 1;
+    showTitle();
+    tellReader();
+  }
+
+  function press(vk) {
+    unlockAudio();
+    const t0 = performance.now();
+    const flags = call("zarvo_key", "number", ["number"], [vk]);
+    page.lastKeyMs = performance.now() - t0;
+    if (flags & 2) {
+      client.width = -1;
+      layOut();
+      return;
+    }
+    if (flags & 1) showTitle();
+    tellReader();
+  }
+
+  // Ctrl+P after a win: the results page drawn at print resolution on the browser's paper
+  // (A4, or Letter where the language's country uses it), then the browser's print dialog,
+  // which prints that page alone (or saves it as a PDF).
+  function printResults() {
+    if (!call("zarvo_can_print", "number", [], [])) return;
+    const letter = /^en-(US|CA)|^es-(US|MX)/.test(navigator.language);
+    const dpi = 200;
+    const width = Math.round((letter ? 8.5 : 210 / 25.4) * dpi);
+    const height = Math.round((letter ? 11 : 297 / 25.4) * dpi);
+    const canvas = document.querySelector("#printout canvas");
+    canvas.width = width;
+    canvas.height = height;
+    const screen = game.ctx;
+    game.ctx = canvas.getContext("2d");
+    call("zarvo_print", null, ["number", "number"], [width, height]);
+    game.ctx = screen;
+    const image = document.querySelector("#printout img");
+    image.onload = () => {
+      page.printed += 1;
+      window.print();
+    };
+    image.src = canvas.toDataURL("image/png");
+  }
+
+  function showAbout() {
+    about.showModal();
+  }
+
+  document.addEventListener("keydown", (e) => {
+    if (!page.ready || about.open) return;
+    if (e.isTrusted) document.body.classList.remove("touch");
+    if (e.altKey || e.metaKey) return;  // the browser's and the system's
+    if (e.ctrlKey) {
+      if (e.key === "p" || e.key === "P") {
+        e.preventDefault();
+        printResults();
+      }
+      return;
+    }
+    const vk = VK[e.key];
+    if (vk === undefined) return;
+    e.preventDefault();
+    press(vk);
+  });
+  // Hiding the touch keys gives the board their room.
+  new ResizeObserver(() => page.ready && layOut()).observe(bar);
+  window.addEventListener("resize", () => page.ready && layOut());
+  for (const button of bar.querySelectorAll(".key")) {
+    button.addEventListener("click", () => {
+      if (button.dataset.print) printResults();
+      else press(Number(button.dataset.vk));
+      board.focus();
+    });
+  }
+  document.getElementById("about-button").addEventListener("click", showAbout);
+  about.addEventListener("close", () => board.focus());
+
+  if ((navigator.maxTouchPoints || 0) > 0 || matchMedia("(pointer: coarse)").matches)
+    document.body.classList.add("touch");
+
+  if ("serviceWorker" in navigator && location.protocol !== "file:")
+    navigator.serviceWorker.register("sw.js").catch(() => {});
+
+  // The font is there before the first layout, so that text measures as it does on the desktop.
+  const fonts = Promise.all([
+    document.fonts.load('16px "Zarvo Sans"'),
+    document.fonts.load('bold 16px "Zarvo Sans"'),
+  ]);
+  Promise.all([fonts, createZarvo()]).then(([, module]) => {
+    game = module;
+    game.fontFamily = '"Zarvo Sans"';
+    game.css = (rgb) => "#" + rgb.toString(16).padStart(6, "0");
+    game.playCue = playCue;
+    call = game.ccall;
+    const language = chooseLanguage();
+    call("zarvo_set_language", "number", ["string"], [language]);
+    game.languageCode = language === "pseudo" ? "en" : language.replace("_", "-");
+    document.documentElement.lang = game.languageCode;
+    const asked = new URLSearchParams(location.search).get("problem");
+    const problem = asked !== null && /^\d+$/.test(asked) ? Number(asked) : -1;
+    call("zarvo_new_game", null, ["number"], [problem]);
+    document.getElementById("about-title").textContent = text("About", "About Zarvok");
+    document.getElementById("about-button").textContent = text("About", "About Zarvok");
+    document.getElementById("about-version").textContent = text("About", "Zarvok Version Z611");
+    document.getElementById("about-notice").textContent =
+      text("About", "Copyright (C) 2026 Zarvo team");
+    document.getElementById("about-ok").textContent = text("About", "OK");
+    page.ready = true;
+    layOut();
+    board.focus();
+    requestAnimationFrame(() => (page.firstPaint = performance.now()));
+  });
+})();
