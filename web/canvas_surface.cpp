@@ -59,11 +59,15 @@ EM_JS(void, js_clip, (int x, int y, int w, int h), {
 EM_JS(void, js_unclip, (), {
     Module.ctx.restore();
 });
-EM_JS(void, js_text, (const char* text, int length, double x, double y, int rgb), {
+// Words of one line, each at its own place: `runs` holds offset, length pairs into `text`.
+EM_JS(void, js_words, (const char* text, const int32_t* runs, const double* xs, int count,
+                       double y, int rgb), {
     const c = Module.ctx;
     c.fillStyle = Module.css(rgb);
     c.textBaseline = "alphabetic";
-    c.fillText(UTF8ToString(text, length), x, y);
+    const r = HEAP32.subarray(runs >> 2, (runs >> 2) + 2 * count);
+    const x = HEAPF64.subarray(xs >> 3, (xs >> 3) + count);
+    for (let i = 0; i < count; ++i) c.fillText(UTF8ToString(text + r[2 * i], r[2 * i + 1]), x[i], y);
 });
 // clang-format on
 
@@ -74,6 +78,16 @@ int rgb(COLORREF c) {
 }
 
 constexpr int32_t kDefaultCell = 16;  // what a zero height stands for
+
+// The desktop's font engine keeps metrics in 64ths of a pixel, cut down to the 64th below; the
+// page keeps them the same way, so that every text wraps where it wraps on the desktop.
+double in_64ths(double pixels) {
+    return std::floor(pixels * 64 + 1e-3) / 64;
+}
+
+double measure(std::string_view text) {
+    return in_64ths(js_measure(text.data(), static_cast<int>(text.size())));
+}
 
 }  // namespace
 
@@ -96,15 +110,12 @@ struct CanvasSurface::FontEntry {
             if (c >= 0x80) n = std::min<size_t>(c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2, text.size() - i);
             const std::string_view letter = text.substr(i, n);
             if (n == 1) {
-                if (advance[c] < 0) advance[c] = js_measure(letter.data(), 1);
+                if (advance[c] < 0) advance[c] = measure(letter);
                 w += advance[c];
             } else {
                 auto it = wide_advance.find(std::string(letter));
                 if (it == wide_advance.end())
-                    it = wide_advance
-                             .emplace(std::string(letter),
-                                      js_measure(letter.data(), static_cast<int>(n)))
-                             .first;
+                    it = wide_advance.emplace(std::string(letter), measure(letter)).first;
                 w += it->second;
             }
             i += n;
@@ -137,7 +148,7 @@ CanvasSurface::FontEntry& font_entry(const Font& f) {
     entry->px = std::max(1, static_cast<int>(std::lround(em)));
     entry->bold = f.bold();
     entry->select();
-    const double a = js_font_ascent(), d = js_font_descent();
+    const double a = in_64ths(js_font_ascent()), d = in_64ths(js_font_descent());
     entry->cell = f.height > 0 ? f.height : static_cast<int32_t>(std::lround(a + d));
     entry->ascent = a + (entry->cell - (a + d)) / 2.0;
     std::fill(std::begin(entry->advance), std::end(entry->advance), -1.0);
@@ -219,14 +230,37 @@ void CanvasSurface::DrawText(std::string_view text, Rect& rect, int format) {
     for (const PlacedLine& line : lines) {
         if (line.y >= rect.bottom) break;
         if (line.text.empty()) continue;
-        js_text(line.text.data(), static_cast<int>(line.text.size()), line.x, line.y + f.ascent,
-                rgb(text_colour_));
+        draw_words(line.text, line.x, line.y + f.ascent);
     }
     js_unclip();
 }
 
+// Each word goes where the desktop's advances put it: the browser's own advances differ in the
+// last fractions of a pixel, which would add up along a long line.
+void CanvasSurface::draw_words(std::string_view text, double x, double baseline) {
+    static std::vector<int32_t> runs;
+    static std::vector<double> xs;
+    runs.clear();
+    xs.clear();
+    size_t start = 0;
+    double at = x;
+    while (start < text.size()) {
+        size_t end = text.find(' ', start);
+        if (end == std::string_view::npos) end = text.size();
+        if (end > start) {
+            runs.push_back(static_cast<int32_t>(start));
+            runs.push_back(static_cast<int32_t>(end - start));
+            xs.push_back(at);
+        }
+        at += font_->width(text.substr(start, end + 1 - start));
+        start = end + 1;
+    }
+    js_words(text.data(), runs.data(), xs.data(), static_cast<int>(xs.size()), baseline,
+             rgb(text_colour_));
+}
+
 void CanvasSurface::TextOut(int32_t x, int32_t y, std::string_view text) {
-    js_text(text.data(), static_cast<int>(text.size()), x, y + font_->ascent, rgb(text_colour_));
+    draw_words(text, x, y + font_->ascent);
 }
 
 Size CanvasSurface::GetTextExtentPoint32(std::string_view text) {

@@ -41,6 +41,8 @@ class CanvasSurface : public Surface {
     COLORREF text_colour_ = 0;
     FontEntry* font_;
     int32_t x_ = 0, y_ = 0;
+
+    void draw_words(std::string_view text, double x, double baseline);
 };
 
 }  // namespace zarvo::web

@@ -78,7 +78,8 @@ class Page : public KeyShell {
         lay_out_again(board);
         CanvasSurface dc(client);
         const PaintResult result = paint_board(dc, board, local_now());
-        if (result == PaintResult::drawn && !pictured) sentence = opening_sentence(board.game);
+        if (result == PaintResult::drawn && sentence.empty())
+            sentence = opening_sentence(board.game);
         pictured = result == PaintResult::drawn || result == PaintResult::too_small;
         return static_cast<int>(result);
     }
@@ -136,12 +137,12 @@ EMSCRIPTEN_KEEPALIVE int zarvo_paint(int width, int height) {
 }
 
 // One key with its virtual-key code: bit 0 when the key ran the paint procedure (a new title),
-// bit 1 when the board is to be painted whole.
+// bit 1 when the board is to be painted whole, bit 2 when it has a new sentence to say.
 EMSCRIPTEN_KEEPALIVE int zarvo_key(int vk) {
     Page& p = page();
     const KeyStep step = handle_key(p.board, vk, p, true, local_now());
     if (!step.sentence.empty()) p.sentence = step.sentence;
-    return (step.painted ? 1 : 0) | (step.paint_due ? 2 : 0);
+    return (step.painted ? 1 : 0) | (step.paint_due ? 2 : 0) | (step.sentence.empty() ? 0 : 4);
 }
 
 EMSCRIPTEN_KEEPALIVE const char* zarvo_sentence() {

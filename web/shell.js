@@ -11,7 +11,10 @@
   const story = document.getElementById("story");
   const about = document.getElementById("about");
   // What the tests and the benchmark look at.
-  const page = (window.zarvoPage = { cues: [], paints: 0, printed: 0, ready: false });
+  const page = (window.zarvoPage = { cues: [], paints: 0, printed: 0, clipsDecoded: 0,
+    ready: false });
+
+  page.layout = () => call("zarvo_layout", "string", [], []);
 
   let game = null;
   let call = null;
@@ -53,6 +56,7 @@
     for (const id of Object.keys(audio.raw)) {
       audio.context.decodeAudioData(audio.raw[id].slice(0)).then((clip) => {
         audio.clips[id] = clip;
+        page.clipsDecoded = Object.keys(audio.clips).length;
       }).catch(() => {});
     }
   }
@@ -74,17 +78,21 @@
     document.title = call("zarvo_title", "string", [], []);
   }
 
-  function tellReader() {
+  // The board's name says the whole game; the live region says what the key (or the opening
+  // of a game) did, and only then.
+  function tellReader(say) {
     const sentence = call("zarvo_sentence", "string", [], []);
-    // Emptied first, so that the same sentence twice is still read twice.
-    live.textContent = "";
-    live.textContent = sentence;
+    if (say === true || (say === "new" && sentence !== page.said)) {
+      // Emptied first, so that the same sentence twice is still read twice.
+      live.textContent = "";
+      live.textContent = page.said = sentence;
+    }
     board.setAttribute("aria-label", "Zarvo: " + call("zarvo_state", "string", [], []));
     story.textContent = call("zarvo_story", "string", [], []);
   }
 
   // The board fills what the page leaves above the key row; laid out again at every size.
-  function layOut() {
+  function layOut(opening) {
     const width = Math.floor(window.innerWidth);
     const height = Math.max(0, Math.floor(window.innerHeight - bar.offsetHeight));
     const dpr = window.devicePixelRatio || 1;
@@ -103,7 +111,7 @@
     page.lastPaint = { result, ms: performance.now() - t0, width, height, dpr };
     page.paints += 1;
     showTitle();
-    tellReader();
+    tellReader(opening || "new");
   }
 
   function press(vk) {
@@ -113,11 +121,11 @@
     page.lastKeyMs = performance.now() - t0;
     if (flags & 2) {
       client.width = -1;
-      layOut();
+      layOut(true);
       return;
     }
     if (flags & 1) showTitle();
-    tellReader();
+    tellReader((flags & 4) !== 0);
   }
 
   // Ctrl+P after a win: the results page drawn at print resolution on the browser's paper
