@@ -299,10 +299,14 @@ def scenario_resize(port):
         compare(page, ["Up", "Up", "Up"])
         page.keys("Up")
         check("4" in page.sentence(), "the game did not go on after the resize")
-        page.resize(800, 600)
+        page.resize(800, 560)
         page.wait("zarvoPage.lastPaint.width === 800")
         check(page.js("return zarvoPage.lastPaint.result") == "too_small",
-              "800x600 less the row leaves too little height")
+              "800x560 less the row under the board is not too small")
+        page.keys("Up")
+        page.resize(800, 600)
+        page.wait("zarvoPage.lastPaint.height === 571")
+        compare(page, ["Up"] * 4)
         page.resize(1280, 1024)
         page.wait("zarvoPage.lastPaint.width === 1280")
         compare(page, ["Up"] * 4)
@@ -324,7 +328,9 @@ def scenario_print(port):
         page.ctrl_p()
         page.wait("zarvoPage.printCalls === 1")
         w, h, data = page.pixels("#printout canvas")
-        check(abs(w / h - 210 / 297) < 0.01, f"the page is {w}x{h}, not A4")
+        letter = page.js("return navigator.language") in ("en-US", "en-CA")
+        paper = 8.5 / 11 if letter else 210 / 297
+        check(abs(w / h - paper) < 0.01 and w >= 1600, f"the page is {w}x{h} (Letter: {letter})")
         # The page's frame: a margin of 3/40 of the width each side, 1/30 of the height at top.
         left, right = (w - 17 * w // 20) // 2, (w - 17 * w // 20) // 2 + 17 * w // 20
         top = (h - 9 * h // 10) // 3
