@@ -7,6 +7,7 @@ message and a new layout at every size, printing, the sound cues, and the touch 
 usage: web_test.py SITE_DIR RENDER_STATE [SCENARIO ...]
 Exits 77 (skipped) where chromium, chromedriver or selenium are missing."""
 import base64
+import gzip
 import http.server
 import os
 import shutil
@@ -268,6 +269,17 @@ def scenario_sentences(port):
               .startswith("Zarvo: "), "the board has no accessible name")
         compare(page, ["Down", "Up", "Tab", "F1", "Space", "Tab", "Tab", "Up"], lang="de")
         page.shot("sentences-de")
+        page.driver.find_element("id", "about-button").click()
+        check(page.js("return document.getElementById('about').open"), "About did not open")
+        about = page.driver.find_element("id", "about").text
+        check("Zarvok Version Z611" in about and "Zarvo-Team" in about, f"About says {about!r}")
+        check(page.driver.find_element("id", "about-ok").text == "OK", "About's button")
+        page.keys("Up")
+        check(page.sentence() == said[-1], "a key reached the game behind About")
+        ActionChains(page.driver).send_keys(Keys.ESCAPE).perform()
+        check(not page.js("return document.getElementById('about').open"), "About stays open")
+        page.keys("Up")
+        check(page.sentence() != said[-1], "the game does not take keys after About")
     finally:
         page.close()
     page = Page(port, 1024, 768)
@@ -391,11 +403,36 @@ def scenario_touch(port):
         page.close()
 
 
+def scenario_offline(port):
+    """Once loaded, the page plays without the network; all its files come under 2 MB
+    compressed."""
+    total = 0
+    for folder, _, files in os.walk(SITE):
+        for name in files:
+            with open(os.path.join(folder, name), "rb") as f:
+                total += len(gzip.compress(f.read(), 9))
+    check(total < 2 * 1024 * 1024, f"the page's files are {total} bytes compressed")
+    page = Page(port, 1024, 768)
+    try:
+        page.wait("navigator.serviceWorker.controller || (location.reload(), false)", 20)
+        page.wait("window.zarvoPage && zarvoPage.ready")
+        page.driver.execute_cdp_cmd("Network.enable", {})
+        page.driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
+            "offline": True, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
+        page.driver.get(f"http://127.0.0.1:{port}/?problem=21&lang=es")
+        page.wait("window.zarvoPage && zarvoPage.ready && zarvoPage.paints > 0")
+        page.keys(*SOLVE_21)
+        check("100" in page.sentence(), "the page did not play offline")
+        compare(page, SOLVE_21, lang="es")
+    finally:
+        page.close()
+
+
 def main():
     if not shutil.which("chromedriver") or not (shutil.which("chromium")):
         print("web_test: chromium or chromedriver is missing: skipped")
         return 77
-    names = sys.argv[3:] or ["solve", "sentences", "resize", "print", "sound", "touch"]
+    names = sys.argv[3:] or ["solve", "sentences", "resize", "print", "sound", "touch", "offline"]
     server = serve()
     port = server.server_address[1]
     failed = 0
