@@ -5,8 +5,9 @@
 //     paints the board at the client size, then presses the keys (virtual-key codes, decimal)
 //     and writes the picture; prints where the board's parts are, as the page reports them.
 //   render_state WIDTH HEIGHT DPR PROBLEM LANG --time N VK1 VK2
-//     then prints the mean time in milliseconds of one key, pressing VK1 and VK2 in turn N times.
-#include <QGuiApplication>
+//     prints the mean time in milliseconds of one key reaching the desktop's view, pressing VK1
+//     and VK2 in turn N times (QT_SCALE_FACTOR gives the view a device pixel ratio).
+#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <chrono>
@@ -17,6 +18,7 @@
 
 #include "app/language.h"
 #include "app/qt_surface.h"
+#include "app/zarvok_view.h"
 #include "board/key_path.h"
 
 using namespace zarvo;
@@ -42,7 +44,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: render_state W H DPR PROBLEM LANG OUT.png [VK ...]\n");
         return 2;
     }
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     const int w = std::atoi(argv[1]), h = std::atoi(argv[2]);
     const double dpr = std::atof(argv[3]);
     if (std::strcmp(argv[5], "en") != 0 && !load_language(argv[5])) {
@@ -59,15 +61,21 @@ int main(int argc, char** argv) {
     std::tm local{};
     shell.draw_key([&](Surface& dc) { paint_board(dc, board, local); });
 
-    const bool timing = std::strcmp(argv[6], "--time") == 0;
-    if (timing) {
+    if (std::strcmp(argv[6], "--time") == 0) {
+        // The desktop's own view, as a key reaches it, at the same client size.
         if (argc < 10) return 2;
         const int n = std::atoi(argv[7]);
         const int vks[2] = {std::atoi(argv[8]), std::atoi(argv[9])};
-        handle_key(board, vks[0], shell, false, local);  // fonts and caches warm, as in a game
-        handle_key(board, vks[1], shell, false, local);
+        ProblemChooser chooser;
+        chooser.play_next(std::atoi(argv[4]));
+        CZarvokView view(chooser);
+        view.setAttribute(Qt::WA_DontShowOnScreen);
+        view.resize(w, h);
+        view.OnDraw();
+        view.OnKeyDown(vks[0]);  // fonts and caches warm, as in a game
+        view.OnKeyDown(vks[1]);
         const auto start = std::chrono::steady_clock::now();
-        for (int i = 0; i < n; ++i) handle_key(board, vks[i % 2], shell, false, local);
+        for (int i = 0; i < n; ++i) view.OnKeyDown(vks[i % 2]);
         const std::chrono::duration<double, std::milli> spent =
             std::chrono::steady_clock::now() - start;
         std::printf("%.4f\n", spent.count() / n);

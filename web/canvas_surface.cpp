@@ -16,28 +16,27 @@
 namespace zarvo::web {
 
 // clang-format off
-EM_JS(void, js_fill_rect, (int x, int y, int w, int h, int rgb), {
+// Rectangles of one colour: x, y, width, height each.
+EM_JS(void, js_rects, (const int32_t* rects, int count, int rgb), {
     const c = Module.ctx;
-    c.fillStyle = Module.css(rgb);
-    c.fillRect(x, y, w, h);
-});
-EM_JS(void, js_points, (const int32_t* xy, int count, int rgb), {
-    const c = Module.ctx;
-    c.fillStyle = Module.css(rgb);
-    const p = HEAP32.subarray(xy >> 2, (xy >> 2) + 2 * count);
-    for (let i = 0; i < 2 * count; i += 2) c.fillRect(p[i], p[i + 1], 1, 1);
+    Module.fill(rgb);
+    const r = HEAP32.subarray(rects >> 2, (rects >> 2) + 4 * count);
+    for (let i = 0; i < 4 * count; i += 4) c.fillRect(r[i], r[i + 1], r[i + 2], r[i + 3]);
 });
 EM_JS(void, js_ellipse, (int l, int t, int r, int b, int pen, int brush), {
     const c = Module.ctx;
     c.beginPath();
     c.ellipse((l + r) / 2, (t + b) / 2, (r - l) / 2 - 0.5, (b - t) / 2 - 0.5, 0, 0, 2 * Math.PI);
-    c.fillStyle = Module.css(brush);
+    Module.fill(brush);
     c.fill();
     c.strokeStyle = Module.css(pen);
     c.lineWidth = 1;
     c.stroke();
 });
 EM_JS(void, js_font, (int px, int bold), {
+    const font = bold ? -px : px;
+    if (Module.lastFont === font) return;
+    Module.lastFont = font;
     Module.ctx.font = (bold ? "bold " : "") + px + "px " + Module.fontFamily;
 });
 EM_JS(double, js_measure, (const char* text, int length), {
@@ -58,13 +57,13 @@ EM_JS(void, js_clip, (int x, int y, int w, int h), {
 });
 EM_JS(void, js_unclip, (), {
     Module.ctx.restore();
+    Module.lastFill = Module.lastFont = null;  // what the context holds again
 });
 // Words of one line, each at its own place: `runs` holds offset, length pairs into `text`.
 EM_JS(void, js_words, (const char* text, const int32_t* runs, const double* xs, int count,
                        double y, int rgb), {
     const c = Module.ctx;
-    c.fillStyle = Module.css(rgb);
-    c.textBaseline = "alphabetic";
+    Module.fill(rgb);
     const r = HEAP32.subarray(runs >> 2, (runs >> 2) + 2 * count);
     const x = HEAPF64.subarray(xs >> 3, (xs >> 3) + count);
     for (let i = 0; i < count; ++i) c.fillText(UTF8ToString(text + r[2 * i], r[2 * i + 1]), x[i], y);
@@ -159,28 +158,51 @@ CanvasSurface::FontEntry& font_entry(const Font& f) {
 
 CanvasSurface::CanvasSurface(Rect client) : client_(client), font_(&font_entry(Font{})) {}
 
+CanvasSurface::~CanvasSurface() {
+    flush();
+}
+
+// Rectangles of one colour in a row go to the canvas together; any other drawing, or another
+// colour, sends them first, so the order of the drawing stays as it was asked for.
+void CanvasSurface::fill(int32_t x, int32_t y, int32_t w, int32_t h, int colour) {
+    if (colour != batch_colour_) flush();
+    batch_colour_ = colour;
+    batch_.insert(batch_.end(), {x, y, w, h});
+}
+
+void CanvasSurface::flush() {
+    if (!batch_.empty())
+        js_rects(batch_.data(), static_cast<int>(batch_.size() / 4), batch_colour_);
+    batch_.clear();
+}
+
 void CanvasSurface::SelectObject(const Font& font) {
     font_ = &font_entry(font);
 }
 
 void CanvasSurface::FillRect(const Rect& r, const Brush& brush) {
     if (r.right <= r.left || r.bottom <= r.top) return;
-    js_fill_rect(r.left, r.top, r.width(), r.height(), rgb(brush.colour));
+    fill(r.left, r.top, r.width(), r.height(), rgb(brush.colour));
 }
 
 void CanvasSurface::Rectangle(int32_t l, int32_t t, int32_t r, int32_t b) {
     if (r <= l || b <= t) return;
     const int32_t w = r - l, h = b - t;
     const int pen = rgb(pen_.colour);
-    if (w > 2 && h > 2) js_fill_rect(l + 1, t + 1, w - 2, h - 2, rgb(brush_.colour));
-    js_fill_rect(l, t, w, 1, pen);
-    js_fill_rect(l, b - 1, w, 1, pen);
-    js_fill_rect(l, t, 1, h, pen);
-    js_fill_rect(r - 1, t, 1, h, pen);
+    if (pen_.colour == brush_.colour) {
+        fill(l, t, w, h, pen);
+        return;
+    }
+    if (w > 2 && h > 2) fill(l + 1, t + 1, w - 2, h - 2, rgb(brush_.colour));
+    fill(l, t, w, 1, pen);
+    fill(l, b - 1, w, 1, pen);
+    fill(l, t, 1, h, pen);
+    fill(r - 1, t, 1, h, pen);
 }
 
 void CanvasSurface::Ellipse(int32_t l, int32_t t, int32_t r, int32_t b) {
     if (r - l < 2 || b - t < 2) return;
+    flush();
     js_ellipse(l, t, r, b, rgb(pen_.colour), rgb(brush_.colour));
 }
 
@@ -190,13 +212,13 @@ void CanvasSurface::LineTo(int32_t x, int32_t y) {
     x_ = x;
     y_ = y;
     if (y0 == y) {  // horizontal: from x0 up to but not including x
-        if (x > x0) js_fill_rect(x0, y, x - x0, 1, pen);
-        if (x < x0) js_fill_rect(x + 1, y, x0 - x, 1, pen);
+        if (x > x0) fill(x0, y, x - x0, 1, pen);
+        if (x < x0) fill(x + 1, y, x0 - x, 1, pen);
         return;
     }
     if (x0 == x) {
-        if (y > y0) js_fill_rect(x, y0, 1, y - y0, pen);
-        if (y < y0) js_fill_rect(x, y + 1, 1, y0 - y, pen);
+        if (y > y0) fill(x, y0, 1, y - y0, pen);
+        if (y < y0) fill(x, y + 1, 1, y0 - y, pen);
         return;
     }
     // Bresenham, leaving out the end pixel.
@@ -204,16 +226,30 @@ void CanvasSurface::LineTo(int32_t x, int32_t y) {
     const int32_t dy = -std::abs(y - y0), sy = y0 < y ? 1 : -1;
     int32_t err = dx + dy;
     int32_t cx = x0, cy = y0;
-    static std::vector<int32_t> points;
-    points.clear();
+    // The pixels go to the canvas as runs along the line's longer axis: one rectangle for each
+    // step across it rather than one for each pixel.
+    static std::vector<int32_t> runs;
+    runs.clear();
+    const bool steep = -dy > dx;
     while (cx != x || cy != y) {
-        points.push_back(cx);
-        points.push_back(cy);
+        const size_t n = runs.size();
+        if (n > 0 && !steep && runs[n - 3] == cy && runs[n - 4] + runs[n - 2] == cx) {
+            ++runs[n - 2];
+        } else if (n > 0 && steep && runs[n - 4] == cx && runs[n - 3] + runs[n - 1] == cy) {
+            ++runs[n - 1];
+        } else if (n > 0 && !steep && runs[n - 3] == cy && runs[n - 4] - 1 == cx) {
+            --runs[n - 4], ++runs[n - 2];  // leftwards
+        } else if (n > 0 && steep && runs[n - 4] == cx && runs[n - 3] - 1 == cy) {
+            --runs[n - 3], ++runs[n - 1];  // upwards
+        } else {
+            runs.insert(runs.end(), {cx, cy, 1, 1});
+        }
         const int32_t e2 = 2 * err;
         if (e2 >= dy) err += dy, cx += sx;
         if (e2 <= dx) err += dx, cy += sy;
     }
-    js_points(points.data(), static_cast<int>(points.size() / 2), pen);
+    for (size_t i = 0; i < runs.size(); i += 4)
+        fill(runs[i], runs[i + 1], runs[i + 2], runs[i + 3], pen);
 }
 
 void CanvasSurface::DrawText(std::string_view text, Rect& rect, int format) {
@@ -226,18 +262,25 @@ void CanvasSurface::DrawText(std::string_view text, Rect& rect, int format) {
         return;
     }
     if (rect.right <= rect.left || rect.bottom <= rect.top) return;
-    js_clip(rect.left, rect.top, rect.width(), rect.height());
+    // Text is clipped to its rectangle; most texts lie inside it, and need no clip.
+    bool inside = true;
+    for (const PlacedLine& line : lines)
+        inside = inside && line.x >= rect.left && line.y >= rect.top &&
+                 line.x + f.width(line.text) <= rect.right && line.y + f.cell <= rect.bottom;
+    flush();
+    if (!inside) js_clip(rect.left, rect.top, rect.width(), rect.height());
     for (const PlacedLine& line : lines) {
         if (line.y >= rect.bottom) break;
         if (line.text.empty()) continue;
         draw_words(line.text, line.x, line.y + f.ascent);
     }
-    js_unclip();
+    if (!inside) js_unclip();
 }
 
 // Each word goes where the desktop's advances put it: the browser's own advances differ in the
 // last fractions of a pixel, which would add up along a long line.
 void CanvasSurface::draw_words(std::string_view text, double x, double baseline) {
+    flush();
     static std::vector<int32_t> runs;
     static std::vector<double> xs;
     runs.clear();

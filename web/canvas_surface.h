@@ -4,6 +4,8 @@
 // in Liberation Sans, as the desktop measures it, without kerning.
 #pragma once
 
+#include <vector>
+
 #include "board/surface.h"
 
 namespace zarvo::web {
@@ -12,6 +14,7 @@ class CanvasSurface : public Surface {
   public:
     // Draws on the canvas context the page has made current; `client` in the board's pixels.
     explicit CanvasSurface(Rect client);
+    ~CanvasSurface() override;
 
     Rect GetClientRect() const override { return client_; }
     void SetBkMode() override {}
@@ -42,7 +45,12 @@ class CanvasSurface : public Surface {
     FontEntry* font_;
     int32_t x_ = 0, y_ = 0;
 
+    std::vector<int32_t> batch_;
+    int batch_colour_ = -1;
+
     void draw_words(std::string_view text, double x, double baseline);
+    void fill(int32_t x, int32_t y, int32_t w, int32_t h, int colour);
+    void flush();
 };
 
 }  // namespace zarvo::web

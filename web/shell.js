@@ -15,6 +15,7 @@
     ready: false });
 
   page.layout = () => call("zarvo_layout", "string", [], []);
+  page.press = (vk) => press(vk);
 
   let game = null;
   let call = null;
@@ -74,6 +75,15 @@
     audio.playing = source;
   }
 
+  // The context the game draws on; the colour and font last set on it are kept, so that a
+  // drawing sets them only when they change.
+  function useContext(ctx) {
+    ctx.imageSmoothingEnabled = false;
+    ctx.textBaseline = "alphabetic";
+    game.ctx = ctx;
+    game.lastFill = game.lastFont = null;
+  }
+
   function showTitle() {
     document.title = call("zarvo_title", "string", [], []);
   }
@@ -88,7 +98,8 @@
       live.textContent = page.said = sentence;
     }
     board.setAttribute("aria-label", "Zarvo: " + call("zarvo_state", "string", [], []));
-    story.textContent = call("zarvo_story", "string", [], []);
+    const told = call("zarvo_story", "string", [], []);
+    if (story.textContent !== told) story.textContent = told;
   }
 
   // The board fills what the page leaves above the key row; laid out again at every size.
@@ -104,12 +115,13 @@
     board.height = Math.round(height * dpr);
     const ctx = board.getContext("2d");
     ctx.setTransform(dpr, 0, 0, dpr, 0, 0);
-    ctx.imageSmoothingEnabled = false;
-    game.ctx = ctx;
+    useContext(ctx);
     const t0 = performance.now();
     const result = PAINT[call("zarvo_paint", "number", ["number", "number"], [width, height])];
     page.lastPaint = { result, ms: performance.now() - t0, width, height, dpr };
     page.paints += 1;
+    // The first picture reaches the screen with the next frame.
+    if (page.paints === 1) requestAnimationFrame(() => (page.firstPaint = performance.now()));
     showTitle();
     tellReader(opening || "new");
   }
@@ -141,9 +153,9 @@
     canvas.width = width;
     canvas.height = height;
     const screen = game.ctx;
-    game.ctx = canvas.getContext("2d");
+    useContext(canvas.getContext("2d"));
     call("zarvo_print", null, ["number", "number"], [width, height]);
-    game.ctx = screen;
+    useContext(screen);
     const image = document.querySelector("#printout img");
     image.onload = () => {
       page.printed += 1;
@@ -200,6 +212,11 @@
     game = module;
     game.fontFamily = '"Zarvo Sans"';
     game.css = (rgb) => "#" + rgb.toString(16).padStart(6, "0");
+    game.fill = (rgb) => {
+      if (game.lastFill === rgb) return;
+      game.lastFill = rgb;
+      game.ctx.fillStyle = game.css(rgb);
+    };
     game.playCue = playCue;
     call = game.ccall;
     const language = chooseLanguage();
@@ -218,6 +235,5 @@
     page.ready = true;
     layOut();
     board.focus();
-    requestAnimationFrame(() => (page.firstPaint = performance.now()));
   });
 })();
