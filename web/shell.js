@@ -42,7 +42,18 @@
       const found = speaks(code);
       if (found) return found;
     }
+    if (asked) {
+      const offered = ["en", ...spoken.filter((c) => c !== "pseudo")].sort().join(", ");
+      notices.push(fill(text("CommandLine",
+        "there is no translation for '%1'; the game speaks %2."), [asked, offered]));
+    }
     return "en";
+  }
+
+  // A wrong address gets a clear message under the board, and the game plays on.
+  const notices = [];
+  function fill(pattern, args) {
+    return pattern.replace(/%([1-9])/g, (all, n) => (n <= args.length ? args[n - 1] : all));
   }
 
   // Sound: the three clips are fetched at once and decoded once the first key has unlocked
@@ -224,7 +235,11 @@
     game.languageCode = language === "pseudo" ? "en" : language.replace("_", "-");
     document.documentElement.lang = game.languageCode;
     const asked = new URLSearchParams(location.search).get("problem");
-    const problem = asked !== null && /^\d+$/.test(asked) ? Number(asked) : -1;
+    const problem = asked !== null && /^\d+$/.test(asked) && Number(asked) <= 27 ? Number(asked) : -1;
+    if (asked !== null && problem < 0)
+      notices.push(fill(text("CommandLine", "--problem takes a whole number from 0 to 27, not '%1'.")
+        .replace("--problem", "?problem="), [asked]));
+    document.getElementById("notice").textContent = notices.join(" ");
     call("zarvo_new_game", null, ["number"], [problem]);
     document.getElementById("about-title").textContent = text("About", "About Zarvok");
     document.getElementById("about-button").textContent = text("About", "About Zarvok");

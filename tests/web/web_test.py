@@ -10,6 +10,7 @@ import base64
 import gzip
 import http.server
 import os
+import re
 import shutil
 import socket
 import subprocess
@@ -291,6 +292,15 @@ def scenario_sentences(port):
         page.keys("Home")
         check(page.sentence() != won and page.sentence(), "Home did not open a game")
         check(page.js("return zarvoPage.layout()").startswith("0 0 1024 739"), "no new layout")
+    finally:
+        page.close()
+    page = Page(port, 1024, 768, query="?problem=28&lang=xx")
+    try:
+        notice = page.js("return document.getElementById('notice').textContent")
+        check("'28'" in notice and "'xx'" in notice and re.search(r"\bde, en\b", notice),
+              f"no clear message for a wrong address: {notice!r}")
+        page.keys("Up")
+        check("1" in page.sentence(), "the game does not play after a wrong address")
     finally:
         page.close()
 
