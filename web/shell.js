@@ -91,6 +91,7 @@
   function useContext(ctx) {
     ctx.imageSmoothingEnabled = false;
     ctx.textBaseline = "alphabetic";
+    ctx.fontKerning = "none";  // as the desktop draws: a text is as wide as its letters
     game.ctx = ctx;
     game.lastFill = game.lastFont = null;
   }
