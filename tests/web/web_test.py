@@ -220,7 +220,7 @@ def compare(page, keys, lang="en", problem=21):
         if not any(close(i, 3 * ((y + dy) * w + x + dx)) for dx in (-1, 0, 1) for dy in (-1, 0, 1)
                    if 0 <= x + dx < w and 0 <= y + dy < h):
             differ += 1
-    check(differ <= w * h // 1000, f"{differ} of {w * h} pixels differ from the desktop's")
+    check(differ <= w * h // 5000, f"{differ} of {w * h} pixels differ from the desktop's")
 
 
 # Scenarios ---------------------------------------------------------------------------------
