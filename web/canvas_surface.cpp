@@ -193,11 +193,9 @@ void CanvasSurface::Rectangle(int32_t l, int32_t t, int32_t r, int32_t b) {
         fill(l, t, w, h, pen);
         return;
     }
+    // The frame as a whole rectangle with the inside over it: two fills rather than five.
+    fill(l, t, w, h, pen);
     if (w > 2 && h > 2) fill(l + 1, t + 1, w - 2, h - 2, rgb(brush_.colour));
-    fill(l, t, w, 1, pen);
-    fill(l, b - 1, w, 1, pen);
-    fill(l, t, 1, h, pen);
-    fill(r - 1, t, 1, h, pen);
 }
 
 void CanvasSurface::Ellipse(int32_t l, int32_t t, int32_t r, int32_t b) {
