@@ -285,9 +285,17 @@ void CanvasSurface::draw_words(std::string_view text, double x, double baseline)
         size_t end = text.find(' ', start);
         if (end == std::string_view::npos) end = text.size();
         if (end > start) {
-            runs.push_back(static_cast<int32_t>(start));
-            runs.push_back(static_cast<int32_t>(end - start));
-            xs.push_back(at);
+            // Short words together go as one piece: over a few letters the browser's advances
+            // stay well within a pixel of the desktop's.
+            const size_t n = runs.size();
+            if (n > 0 && static_cast<size_t>(runs[n - 2] + runs[n - 1]) + 1 == start &&
+                static_cast<size_t>(runs[n - 1]) + 1 + (end - start) <= 12) {
+                runs[n - 1] = static_cast<int32_t>(end - runs[n - 2]);
+            } else {
+                runs.push_back(static_cast<int32_t>(start));
+                runs.push_back(static_cast<int32_t>(end - start));
+                xs.push_back(at);
+            }
         }
         at += font_->width(text.substr(start, end + 1 - start));
         start = end + 1;

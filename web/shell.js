@@ -223,7 +223,12 @@
   Promise.all([fonts, createZarvo()]).then(([, module]) => {
     game = module;
     game.fontFamily = '"Zarvo Sans"';
-    game.css = (rgb) => "#" + rgb.toString(16).padStart(6, "0");
+    const colours = new Map();
+    game.css = (rgb) => {
+      let css = colours.get(rgb);
+      if (css === undefined) colours.set(rgb, (css = "#" + rgb.toString(16).padStart(6, "0")));
+      return css;
+    };
     game.fill = (rgb) => {
       if (game.lastFill === rgb) return;
       game.lastFill = rgb;
