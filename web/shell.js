@@ -74,14 +74,15 @@
   }
   function playCue(id) {
     const clip = audio.clips[id];
-    page.cues.push({ id, played: !!clip });
+    page.cues.push({ id, played: !!clip, cut: !!(clip && audio.playing) });
     if (!clip) return;
-    if (audio.playing) {
-      try { audio.playing.stop(); } catch (e) { /* already ended */ }
-    }
+    if (audio.playing) audio.playing.stop();
     const source = audio.context.createBufferSource();
     source.buffer = clip;
     source.connect(audio.context.destination);
+    source.onended = () => {
+      if (audio.playing === source) audio.playing = null;
+    };
     source.start();
     audio.playing = source;
   }

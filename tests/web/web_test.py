@@ -374,7 +374,8 @@ def scenario_print(port):
 
 
 def scenario_sound(port):
-    """The three clips decode, and every key with a cue starts one once audio is unlocked."""
+    """The three clips decode, every key with a cue starts one once audio is unlocked, and a
+    new cue cuts the one still playing."""
     page = Page(port, 1024, 768)
     try:
         page.keys("Space")  # unlocks audio; Space has no cue
@@ -383,6 +384,7 @@ def scenario_sound(port):
         cues = page.js("return zarvoPage.cues")
         check([c["id"] for c in cues] == [102, 101, 101], f"cues {cues}")
         check(all(c["played"] for c in cues), f"a cue did not start: {cues}")
+        check(cues[1]["cut"], f"the click did not cut the buzz still playing: {cues}")
         page.keys(*SOLVE_21[2:])
         ids = [c["id"] for c in page.js("return zarvoPage.cues")]
         check(ids[-2:] == [101, 103], f"the win's cues: {ids[-2:]}")
