@@ -98,7 +98,7 @@ class Page:
     def js(self, script, *args):
         return self.driver.execute_script(script, *args)
 
-    def wait(self, condition, seconds=10):
+    def wait(self, condition, seconds=30):
         end = time.time() + seconds
         while time.time() < end:
             if self.js("return !!(" + condition + ")"):
