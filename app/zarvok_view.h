@@ -12,6 +12,7 @@
 #include "app/tile_grid.h"
 #include "app/zarvok_doc.h"
 #include "board/board.h"
+#include "board/key_path.h"
 #include "print/results_page.h"
 
 class QPrinter;
@@ -19,7 +20,7 @@ class QWindow;
 
 namespace zarvo {
 
-class CZarvokView : public QWidget {
+class CZarvokView : public QWidget, private KeyShell {
     Q_OBJECT
   public:
     explicit CZarvokView(ProblemChooser chooser, QWidget* parent = nullptr);
@@ -81,6 +82,11 @@ class CZarvokView : public QWidget {
     void screen_moved();
     QRect screen_area() const;
     void after_paint(PaintResult result);
+
+    // What a key needs of the shell: its cues, and the canvas to draw on.
+    void play_cue(Cue cue) override;
+    bool has_picture() const override { return !canvas_.isNull(); }
+    void draw_key(const std::function<void(Surface&)>& draw) override;
 
     Board board_;
     CuePlayer sound_;

@@ -72,6 +72,10 @@ enum class PaintResult {
 // whole board from the game state.
 PaintResult paint_board(Surface& dc, Board& board, const std::tm& local);
 
+// Where a new client size is normal (a page in a browser), the next paint lays the board out
+// for whatever size it finds, keeping the game as it stands.
+void lay_out_again(Board& board);
+
 // Carries out the drawing a key command asked for, on the key's surface.
 PaintResult carry_out(Surface& dc, Board& board, const KeyOutcome& outcome, const std::tm& local);
 

@@ -52,9 +52,13 @@ PaintResult paint_board(Surface& dc, Board& b, const std::tm& local) {
     l.grid_unit = units.grid_unit;
     l.text_unit = units.text_unit;
     compute_grid(l);
-    if (s.layout_ready == 0) {
+    if (s.layout_ready != 1) {
         l.last_client_rect = l.client_rect;
-        place_line(s, l.grid_unit, l.grid_rect);
+        if (s.layout_ready == 0) {
+            place_line(s, l.grid_unit, l.grid_rect);
+        } else {
+            move_line(s, l.grid_unit, l.grid_rect);
+        }
         compute_panels(l);
         s.layout_ready = 1;
     }
@@ -65,6 +69,12 @@ PaintResult paint_board(Surface& dc, Board& b, const std::tm& local) {
     s.board_state = 2;
     draw_board(dc, b, full_mode);
     return PaintResult::drawn;
+}
+
+void lay_out_again(Board& b) {
+    GameState& s = b.game;
+    s.screen_too_small = 0;
+    if (s.layout_ready == 1) s.layout_ready = 2;  // laid out before: the line moves over
 }
 
 PaintResult carry_out(Surface& dc, Board& b, const KeyOutcome& outcome, const std::tm& local) {
