@@ -39,7 +39,7 @@ To exit, press the Alt and F4 keys.</source>
         <extracomment>The status prompt once the problem is solved: four lines, each ending in a blank before the line break.</extracomment>
         <translation>La partie est finie. 
 Pour imprimer les résultats, appuie sur Ctrl+P. 
-Pour rejouer, appuie sur Début. 
+Pour rejouer, appuie sur la touche Début. 
 Pour quitter, appuie sur Alt+F4.</translation>
     </message>
     <message>
@@ -371,7 +371,7 @@ F1 montre l&apos;histoire, Espace la cache, Début lance le problème suivant, C
         <source>%1: %n box(es) of %2 pounds, %3 pounds.</source>
         <extracomment>Spoken: %1 the colour, %n its boxes, %2 the pounds of one box, %3 of all of them. A speech engine reads &quot;1&quot; as a bare number: the singular may spell it out instead.</extracomment>
         <translation>
-            <numerusform>%1&#xa0;: caisses de %2 livres&#xa0;: %n, soit %3 livres.</numerusform>
+            <numerusform>%1, caisses de %2 livres&#xa0;: %n. Poids&#xa0;: %3 livres.</numerusform>
             <numerusform>%1&#xa0;: %n caisses de %2 livres, soit %3 livres.</numerusform>
         </translation>
     </message>
@@ -385,7 +385,7 @@ F1 montre l&apos;histoire, Espace la cache, Début lance le problème suivant, C
     </message>
     <message>
         <source>Solved in %1 moves! Your score is %2. Press Ctrl and P to print the results, or Home for the next problem.</source>
-        <translation>Résolu en %1 coups&#xa0;! Ton score est de %2. Appuie sur Ctrl+P pour imprimer les résultats, ou sur Début pour le problème suivant.</translation>
+        <translation>Résolu en %1 coups&#xa0;! Ton score est de %2. Appuie sur Ctrl et P pour imprimer les résultats, ou sur la touche Début pour le problème suivant.</translation>
     </message>
     <message>
         <source>New problem: a truck carried %1 boxes weighing %2 pounds in all, some of %3, some of %4 and some of %5 pounds. Press F1 to hear the story.</source>
@@ -399,8 +399,8 @@ F1 montre l&apos;histoire, Espace la cache, Début lance le problème suivant, C
         <source>In all, %n of %1 boxes and %2 of %3 pounds.</source>
         <extracomment>Spoken: %n boxes placed of the %1 on the truck, and %2 pounds placed of its %3</extracomment>
         <translation>
-            <numerusform>En tout&#xa0;: %n sur %1 caisses, et %2 sur %3 livres.</numerusform>
-            <numerusform>En tout&#xa0;: %n sur %1 caisses, et %2 sur %3 livres.</numerusform>
+            <numerusform>En tout, caisses&#xa0;: %n sur %1. Poids&#xa0;: %2 livres sur %3.</numerusform>
+            <numerusform>En tout, caisses&#xa0;: %n sur %1. Poids&#xa0;: %2 livres sur %3.</numerusform>
         </translation>
     </message>
     <message>
@@ -424,7 +424,7 @@ F1 montre l&apos;histoire, Espace la cache, Début lance le problème suivant, C
         <source>%1: %n box(es) so far.</source>
         <extracomment>Spoken after Tab: %1 the new colour, %n its boxes so far</extracomment>
         <translation>
-            <numerusform>%1&#xa0;: caisses pour l&apos;instant&#xa0;: %n.</numerusform>
+            <numerusform>%1. Caisses pour l&apos;instant&#xa0;: %n.</numerusform>
             <numerusform>%1&#xa0;: %n caisses pour l&apos;instant.</numerusform>
         </translation>
     </message>
@@ -442,12 +442,12 @@ F1 montre l&apos;histoire, Espace la cache, Début lance le problème suivant, C
     <message>
         <source>A truck carrying %1 boxes arrives at a remote destination in the jungle. The total weight of the %1 boxes is %2 pounds. Some boxes weigh %3 pounds, some %4, and some %5. There is at least one box of each weight. The paperwork was lost and the manager at headquarters needs to know how many boxes of each weight were shipped so he can update the computer database. The phones are down so he asks you to figure it out.</source>
         <extracomment>First paragraph of the story. %1 is the number of boxes (20 or 50), %2 the pounds of all of them (1000), %3, %4 and %5 the pounds of one blue, one green and one red box. A pound is about half a kilogram: where pounds are not in everyday use, say so once here.</extracomment>
-        <translation>Un camion transportant %1 caisses arrive dans un endroit isolé de la jungle. Les %1 caisses pèsent en tout %2 livres. La livre est une unité de poids utilisée dans certains pays&#xa0;: une livre pèse un peu moins d&apos;un demi-kilo. Certaines caisses pèsent %3 livres, d&apos;autres %4 et d&apos;autres %5. Il y a au moins une caisse de chaque poids. Les papiers de livraison ont été perdus, et le responsable au siège doit savoir combien de caisses de chaque poids ont été envoyées pour mettre à jour sa base de données. Les téléphones ne marchent pas, alors il te demande de trouver la réponse.</translation>
+        <translation>Un camion transportant %1 caisses arrive dans un endroit isolé de la jungle. Les %1 caisses pèsent en tout %2 livres. Ici, il s&apos;agit de la livre anglaise, une unité de poids utilisée dans certains pays&#xa0;: elle pèse un peu moins d&apos;un demi-kilo (environ 450 grammes). Certaines caisses pèsent %3 livres, d&apos;autres %4 et d&apos;autres %5. Il y a au moins une caisse de chaque poids. Les papiers de livraison ont été perdus, et le responsable au siège doit savoir combien de caisses de chaque poids ont été envoyées pour mettre à jour sa base de données. Les téléphones ne marchent pas, alors il te demande de trouver la réponse.</translation>
     </message>
     <message>
         <source>A graph may help you do this. The horizontal or X-axis of the grid will represent number of boxes. The vertical or Y-axis will represent weight in pounds. The color blue will represent the %3-pound boxes, the green is for the %4-pound boxes and the red is for the %5-pound boxes. The desired graph is a line made up of three segments (blue, green, and red). It starts at the lower left corner of the grid and should end at the upper right corner. You draw by pressing the Up arrow key. You can undo a line by pressing the Down arrow key. Near the top left corner is a circle which can be blue, green or red. It tells you the color of the line you are drawing. To change the color, press the Tab key. Each time you press the Up arrow key you add one to the box count and the weight of one box of the current color to the weight total. These numbers are displayed in the orange table located below the color circle. The line segments must be drawn in the following sequence: First blue, then green, and last, red. When you undo a graph, the sequence is reversed. Each time you press one of the arrow keys the Move count goes up by one. When you solve the problem, your score will be the ratio (%) of the optimal or ideal number of moves to your move count.</source>
         <extracomment>Second paragraph of the story: the rules. %3, %4 and %5 are the pounds of one blue, one green and one red box. &quot;(%)&quot; is a plain percent sign, not a number.</extracomment>
-        <translation>Un graphique peut t&apos;aider. L&apos;axe horizontal (axe des X) de la grille représente le nombre de caisses, et l&apos;axe vertical (axe des Y) le poids en livres. Le bleu représente les caisses de %3 livres, le vert celles de %4 livres et le rouge celles de %5 livres. Tu cherches une ligne formée de trois segments (bleu, vert et rouge). Elle part du coin en bas à gauche de la grille et doit arriver au coin en haut à droite. Tu dessines avec la flèche vers le haut, et tu peux effacer un bout de ligne avec la flèche vers le bas. Près du coin en haut à gauche, il y a un rond qui peut être bleu, vert ou rouge&#xa0;: il t&apos;indique la couleur de la ligne que tu dessines. Pour changer de couleur, appuie sur la touche Tab. Chaque fois que tu appuies sur la flèche vers le haut, tu ajoutes une caisse au nombre de caisses, et le poids d&apos;une caisse de la couleur choisie au poids total. Ces nombres s&apos;affichent dans le tableau orange sous le rond de couleur. Les segments se dessinent dans cet ordre&#xa0;: d&apos;abord le bleu, puis le vert et enfin le rouge. Quand tu effaces, l&apos;ordre est inversé. Chaque fois que tu appuies sur l&apos;une des flèches, le nombre de coups augmente d&apos;un. Quand tu as résolu le problème, ton score est le rapport (en %) entre le plus petit nombre de coups possible et ton nombre de coups.</translation>
+        <translation>Un graphique peut t&apos;aider. L&apos;axe horizontal (axe des X) de la grille représente le nombre de caisses, et l&apos;axe vertical (axe des Y) le poids en livres. Le bleu représente les caisses de %3 livres, le vert celles de %4 livres et le rouge celles de %5 livres. Tu cherches une ligne formée de trois segments (bleu, vert et rouge). Elle part du coin en bas à gauche de la grille et doit arriver au coin en haut à droite. Tu dessines avec la flèche vers le haut, et tu peux effacer un bout de ligne avec la flèche vers le bas. Près du coin en haut à gauche, il y a un rond qui peut être bleu, vert ou rouge&#xa0;: il t&apos;indique la couleur de la ligne que tu dessines. Pour changer de couleur, appuie sur la touche Tab. Chaque fois que tu appuies sur la flèche vers le haut, tu ajoutes une caisse au nombre de caisses, et le poids d&apos;une caisse de la couleur choisie au poids total. Ces nombres s&apos;affichent dans le tableau orange sous le rond de couleur. Les segments doivent être dessinés dans cet ordre&#xa0;: d&apos;abord le bleu, puis le vert et enfin le rouge. Quand tu effaces, l&apos;ordre est inversé. Chaque fois que tu appuies sur l&apos;une des flèches, le nombre de coups augmente d&apos;un. Quand tu as résolu le problème, ton score est le rapport (en %) entre le plus petit nombre de coups possible et ton nombre de coups.</translation>
     </message>
     <message>
         <source>This is the demo version of Zarvo. In this version there are only 28 problems and each has more than one solution, making them easier to solve.</source>
@@ -457,7 +457,7 @@ F1 montre l&apos;histoire, Espace la cache, Début lance le problème suivant, C
     <message>
         <source>Zarvo is made by the Zarvo team, a small group of teachers and programmers who think that a picture of a sum can teach more than a page of arithmetic. If you find a mistake, have an idea or would like new problems, ask your teacher to write to us on the Zarvo project&apos;s web page.</source>
         <extracomment>Printed last on the results page, read by students of 10 to 14</extracomment>
-        <translation>Zarvo est fait par l&apos;équipe Zarvo, un petit groupe d&apos;enseignants et de programmeurs qui pensent que le dessin d&apos;une somme peut enseigner davantage qu&apos;une page de calculs. Si tu trouves une erreur, si tu as une idée ou si tu veux de nouveaux problèmes, demande à ton professeur de nous écrire sur la page web du projet Zarvo.</translation>
+        <translation>Zarvo a été créé par l&apos;équipe Zarvo, un petit groupe d&apos;enseignants et de programmeurs qui pensent que le dessin d&apos;une somme peut enseigner davantage qu&apos;une page de calculs. Si tu trouves une erreur, si tu as une idée ou si tu veux de nouveaux problèmes, demande à ton professeur de nous écrire sur la page web du projet Zarvo.</translation>
     </message>
 </context>
 </TS>

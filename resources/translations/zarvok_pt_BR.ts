@@ -134,7 +134,7 @@ F1 mostra a história, Espaço a esconde, Home começa o próximo problema, Ctrl
     </message>
     <message>
         <source>Open FILE and print the results without a dialog (only a solved game prints, so this prints nothing), then exit.</source>
-        <translation>Abrir ARQUIVO e imprimir os resultados sem diálogo (só um jogo resolvido é impresso, então isto não imprime nada) e sair.</translation>
+        <translation>Abrir ARQUIVO e imprimir os resultados sem abrir a janela de impressão (só um jogo resolvido é impresso, então isto não imprime nada) e sair.</translation>
     </message>
     <message>
         <source>FILE</source>
@@ -202,7 +202,7 @@ F1 mostra a história, Espaço a esconde, Home começa o próximo problema, Ctrl
     </message>
     <message>
         <source>No file name was given.</source>
-        <translation>Nenhum nome de arquivo foi dado.</translation>
+        <translation>Nenhum nome de arquivo foi informado.</translation>
     </message>
     <message>
         <source>It is a folder, not a file.</source>
@@ -222,7 +222,7 @@ F1 mostra a história, Espaço a esconde, Home começa o próximo problema, Ctrl
     </message>
     <message>
         <source>%1 was opened from an existing file. Zarvok documents hold nothing, so saving would empty that file; it was left as it was.</source>
-        <translation>%1 foi aberto de um arquivo que já existia. Os documentos do Zarvok não contêm nada, então salvar deixaria esse arquivo vazio; ele ficou como estava.</translation>
+        <translation>%1 foi aberto a partir de um arquivo que já existia. Os documentos do Zarvok não contêm nada, então salvar deixaria esse arquivo vazio; ele ficou como estava.</translation>
     </message>
 </context>
 <context>
@@ -371,7 +371,7 @@ F1 mostra a história, Espaço a esconde, Home começa o próximo problema, Ctrl
         <source>%1: %n box(es) of %2 pounds, %3 pounds.</source>
         <extracomment>Spoken: %1 the colour, %n its boxes, %2 the pounds of one box, %3 of all of them. A speech engine reads &quot;1&quot; as a bare number: the singular may spell it out instead.</extracomment>
         <translation>
-            <numerusform>%1: caixas de %2 libras: %n, somando %3 libras.</numerusform>
+            <numerusform>%1, caixas de %2 libras: %n. Peso: %3 libras.</numerusform>
             <numerusform>%1: %n caixas de %2 libras, somando %3 libras.</numerusform>
         </translation>
     </message>
@@ -385,7 +385,7 @@ F1 mostra a história, Espaço a esconde, Home começa o próximo problema, Ctrl
     </message>
     <message>
         <source>Solved in %1 moves! Your score is %2. Press Ctrl and P to print the results, or Home for the next problem.</source>
-        <translation>Resolvido em %1 jogadas! Sua pontuação é %2. Aperte Ctrl+P para imprimir os resultados, ou Home para o próximo problema.</translation>
+        <translation>Resolvido em %1 jogadas! Sua pontuação é %2. Aperte Ctrl e P para imprimir os resultados ou Home para o próximo problema.</translation>
     </message>
     <message>
         <source>New problem: a truck carried %1 boxes weighing %2 pounds in all, some of %3, some of %4 and some of %5 pounds. Press F1 to hear the story.</source>
@@ -393,14 +393,14 @@ F1 mostra a história, Espaço a esconde, Home começa o próximo problema, Ctrl
     </message>
     <message>
         <source>Zarvo. The colour is %1.</source>
-        <translation>Zarvo. A cor é %1.</translation>
+        <translation>Zarvo. Cor atual: %1.</translation>
     </message>
     <message numerus="yes">
         <source>In all, %n of %1 boxes and %2 of %3 pounds.</source>
         <extracomment>Spoken: %n boxes placed of the %1 on the truck, and %2 pounds placed of its %3</extracomment>
         <translation>
-            <numerusform>Ao todo, %n de %1 caixas e %2 de %3 libras.</numerusform>
-            <numerusform>Ao todo, %n de %1 caixas e %2 de %3 libras.</numerusform>
+            <numerusform>Ao todo, caixas: %n de %1. Peso: %2 de %3 libras.</numerusform>
+            <numerusform>Ao todo, caixas: %n de %1. Peso: %2 de %3 libras.</numerusform>
         </translation>
     </message>
     <message>
@@ -418,13 +418,13 @@ F1 mostra a história, Espaço a esconde, Home começa o próximo problema, Ctrl
     </message>
     <message>
         <source>That would pass %1 pounds.</source>
-        <translation>Assim passaria de %1 libras.</translation>
+        <translation>Isso passaria de %1 libras.</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n box(es) so far.</source>
         <extracomment>Spoken after Tab: %1 the new colour, %n its boxes so far</extracomment>
         <translation>
-            <numerusform>%1: caixas até agora: %n.</numerusform>
+            <numerusform>%1. Caixas até agora: %n.</numerusform>
             <numerusform>%1: %n caixas até agora.</numerusform>
         </translation>
     </message>
@@ -447,7 +447,7 @@ F1 mostra a história, Espaço a esconde, Home começa o próximo problema, Ctrl
     <message>
         <source>A graph may help you do this. The horizontal or X-axis of the grid will represent number of boxes. The vertical or Y-axis will represent weight in pounds. The color blue will represent the %3-pound boxes, the green is for the %4-pound boxes and the red is for the %5-pound boxes. The desired graph is a line made up of three segments (blue, green, and red). It starts at the lower left corner of the grid and should end at the upper right corner. You draw by pressing the Up arrow key. You can undo a line by pressing the Down arrow key. Near the top left corner is a circle which can be blue, green or red. It tells you the color of the line you are drawing. To change the color, press the Tab key. Each time you press the Up arrow key you add one to the box count and the weight of one box of the current color to the weight total. These numbers are displayed in the orange table located below the color circle. The line segments must be drawn in the following sequence: First blue, then green, and last, red. When you undo a graph, the sequence is reversed. Each time you press one of the arrow keys the Move count goes up by one. When you solve the problem, your score will be the ratio (%) of the optimal or ideal number of moves to your move count.</source>
         <extracomment>Second paragraph of the story: the rules. %3, %4 and %5 are the pounds of one blue, one green and one red box. &quot;(%)&quot; is a plain percent sign, not a number.</extracomment>
-        <translation>Um gráfico pode ajudar você. O eixo horizontal (eixo X) da grade representa o número de caixas, e o eixo vertical (eixo Y), o peso em libras. O azul representa as caixas de %3 libras, o verde as de %4 libras e o vermelho as de %5 libras. Você procura uma linha feita de três segmentos (azul, verde e vermelho). Ela começa no canto inferior esquerdo da grade e deve terminar no canto superior direito. Você desenha apertando a seta para cima e pode desfazer a linha com a seta para baixo. Perto do canto superior esquerdo há um círculo que pode ser azul, verde ou vermelho: ele mostra a cor da linha que você está desenhando. Para mudar a cor, aperte a tecla Tab. Cada vez que você aperta a seta para cima, soma uma caixa ao número de caixas e o peso de uma caixa da cor atual ao peso total. Esses números aparecem na tabela laranja embaixo do círculo colorido. Os segmentos são desenhados nesta ordem: primeiro o azul, depois o verde e por último o vermelho. Ao desfazer, a ordem é a inversa. Cada vez que você aperta uma das setas, o número de jogadas aumenta em um. Quando você resolver o problema, sua pontuação será a razão (em %) entre o menor número possível de jogadas e o número de jogadas que você fez.</translation>
+        <translation>Um gráfico pode ajudar você. O eixo horizontal (eixo X) da grade representa o número de caixas, e o eixo vertical (eixo Y), o peso em libras. O azul representa as caixas de %3 libras, o verde as de %4 libras e o vermelho as de %5 libras. Você procura uma linha feita de três segmentos (azul, verde e vermelho). Ela começa no canto inferior esquerdo da grade e deve terminar no canto superior direito. Você desenha apertando a seta para cima e pode desfazer a linha com a seta para baixo. Perto do canto superior esquerdo há um círculo que pode ser azul, verde ou vermelho: ele mostra a cor da linha que você está desenhando. Para mudar a cor, aperte a tecla Tab. Cada vez que você aperta a seta para cima, soma uma caixa ao número de caixas e o peso de uma caixa da cor atual ao peso total. Esses números aparecem na tabela laranja embaixo do círculo colorido. Os segmentos devem ser desenhados nesta ordem: primeiro o azul, depois o verde e por último o vermelho. Ao desfazer, a ordem é a inversa. Cada vez que você aperta uma das setas, o número de jogadas aumenta em um. Quando você resolver o problema, sua pontuação será a razão (em %) entre o menor número possível de jogadas e o número de jogadas que você fez.</translation>
     </message>
     <message>
         <source>This is the demo version of Zarvo. In this version there are only 28 problems and each has more than one solution, making them easier to solve.</source>
