@@ -82,8 +82,25 @@ class NarrationLine : public QAccessibleInterface, public QAccessibleTextInterfa
         return text_.mid(start, end - start);
     }
     int characterCount() const override { return static_cast<int>(text_.size()); }
-    QRect characterRect(int) const override { return QRect(); }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
+    // The text is nowhere on the screen as text, but a reader's review of the screen places it
+    // by its characters: each line of it gets a band of the board of its own, top down, and
+    // its characters share the band's width.
+    QRect characterRect(int offset) const override {
+        if (!shown_ || offset < 0 || offset >= characterCount()) return QRect();
+        int start = 0;
+        int end = 0;
+        textAtOffset(offset, QAccessible::LineBoundary, &start, &end);
+        const int line = static_cast<int>(text_.first(start).count(QLatin1Char('\n')));
+        const QRect board = rect();
+        const int width = std::max(1, board.width() / std::max(1, end - start));
+        return QRect(board.left() + (offset - start) * width, board.top() + line * kBand, width,
+                     kBand);
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        for (int i = 0; i < characterCount(); ++i)
+            if (characterRect(i).contains(point)) return i;
+        return -1;
+    }
     void scrollToSubstring(int, int) override {}
     QString attributes(int, int* start, int* end) const override {
         *start = 0;
@@ -106,6 +123,7 @@ class NarrationLine : public QAccessibleInterface, public QAccessibleTextInterfa
     void forget() { board_ = nullptr; }
 
   private:
+    static constexpr int kBand = 20;  // pixels a line of text takes in the review of the screen
     QWidget* board_;
     QString text_;
     int caret_ = 0;

@@ -755,7 +755,7 @@ def scenario_screen_reader(server):
         raise Failure(why)
     try:
         orca = sr.Orca(server.env)
-    except sr.ScreenReaderMissing as e:
+    except sr.ScreenReaderFault as e:
         raise Failure(str(e))
     transcript = []
     saved = server.env
@@ -838,6 +838,8 @@ def scenario_screen_reader(server):
                 press("Up", rf"^{colour}, {i} {box} of {w[c]} pounds, {i * w[c]} pounds\. "
                             rf"{n - placed} box(es)? and \d+ pounds left\.$")
                 if placed == 2:
+                    # Orca's review of the screen starts at the last move, not the one before.
+                    press("KP_Up", r"^Blue, 2 boxes of 30 pounds, 60 pounds\.")
                     press("F10", r"^File\.$", game=False)
                     press("Escape", r"^Blue, 2 boxes of", game=False)
                     where_am_i(r" Blue, 2 boxes of")

@@ -27,7 +27,7 @@ QUEUED = re.compile(r"\[\w+ \w+ +\d+ (\d\d):(\d\d):(\d\d) \d+ : (\d+)\] speechd:
 ECHO = re.compile(r"^\w+( \w+)? $")
 
 
-class ScreenReaderMissing(Exception):
+class ScreenReaderFault(Exception):
     pass
 
 
@@ -84,7 +84,7 @@ class Orca:
         deadline = time.time() + 15
         while subprocess.run(["pactl", "info"], env=env, capture_output=True).returncode != 0:
             if time.time() > deadline:
-                raise ScreenReaderMissing("the PulseAudio server did not start")
+                raise ScreenReaderFault("the PulseAudio server did not start")
             time.sleep(0.1)
         subprocess.run(["pactl", "set-default-sink", "speakers"], env=env, capture_output=True)
         self.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env)
@@ -154,7 +154,7 @@ class Orca:
             if condition(said):
                 return said
             if time.time() > deadline:
-                raise ScreenReaderMissing(f"{failure}; Orca said {[u.text for u in said[-5:]]}")
+                raise ScreenReaderFault(f"{failure}; Orca said {[u.text for u in said[-5:]]}")
             time.sleep(0.05)
 
     def wait_quiet(self, timeout=240):
@@ -167,7 +167,7 @@ class Orca:
                 if self.messages()[0] == queued:
                     return
             time.sleep(0.1)
-        raise ScreenReaderMissing("speech did not end")
+        raise ScreenReaderFault("speech did not end")
 
 
 def clock(h, m, s):
