@@ -129,7 +129,7 @@ void CMainFrame::show_maximized() {
     if (QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
     winId();  // the native window, so that the hints go out before it is shown
-    x11_offer_only_close(windowHandle());
+    x11_offer_close_and_maximize(windowHandle());
     showMaximized();
     activateWindow();  // without a window manager nobody else gives the game the keyboard
 }

@@ -58,6 +58,8 @@ class CZarvokView : public QWidget {
   signals:
     void gameChanged();
     void firstPaintDone();
+    // The board was laid out anew for the size the maximized view settled at.
+    void laidOutAgain();
     // The screen the frame is on changed its size or its work area.
     void screenChanged();
 
@@ -72,6 +74,7 @@ class CZarvokView : public QWidget {
     bool ensure_canvas();
     bool canvas_matches_view() const;
     bool size_settled() const;
+    bool may_lay_out_again() const;
     void watch_screen();
     void follow_screen(QScreen* screen);
     void screen_moved();
@@ -91,6 +94,7 @@ class CZarvokView : public QWidget {
     QString document_title_ = QStringLiteral("Untitled");
     bool paint_due_ = true;
     bool painted_once_ = false;
+    bool laying_out_again_ = false;
     bool require_maximized_ = false;
     QRect layout_screen_area_;  // the screen's work area when the board was laid out
     QWindow* watched_window_ = nullptr;
