@@ -65,6 +65,11 @@ bool x11_window_manager_running() {
     return c && window_manager_check(c) != XCB_WINDOW_NONE;
 }
 
+bool x11_without_window_manager() {
+    xcb_connection_t* c = x11_connection();
+    return c && window_manager_check(c) == XCB_WINDOW_NONE;
+}
+
 void x11_offer_close_and_maximize(QWindow* window) {
     xcb_connection_t* c = x11_connection();
     if (!c || !window) return;

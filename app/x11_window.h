@@ -8,6 +8,8 @@ namespace zarvo {
 // True when the display is an X server with a window manager that says it is running
 // (_NET_SUPPORTING_WM_CHECK); false without one, and on other platforms.
 bool x11_window_manager_running();
+// True on an X server without a window manager.
+bool x11_without_window_manager();
 
 // Asks the window manager, through the Motif hints, to offer only closing and maximizing the
 // window: the frame stays maximized at one size and place, so moving, resizing and minimizing

@@ -75,8 +75,8 @@ bool CZarvokApp::InitInstance() {
         });
         QObject::connect(view_, &CZarvokView::laidOutAgain, view_, [this] {
             const QPoint at = view_->mapToGlobal(QPoint(0, 0));
-            std::fprintf(stderr, "zarvok: laid out again, view at %d,%d size %dx%d\n", at.x(), at.y(),
-                         view_->width(), view_->height());
+            std::fprintf(stderr, "zarvok: laid out again, view at %d,%d size %dx%d\n", at.x(),
+                         at.y(), view_->width(), view_->height());
         });
     }
 

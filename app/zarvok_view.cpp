@@ -12,6 +12,7 @@
 
 #include "app/keys.h"
 #include "app/qt_surface.h"
+#include "app/x11_window.h"
 #include "puzzle/speech.h"
 
 namespace zarvo {
@@ -85,10 +86,11 @@ bool CZarvokView::size_settled() const {
 
 // A window manager may still settle the maximized frame after the first paint (kwin adds its
 // title bar only then): while the line stands at its corner, nothing the student did is lost
-// by laying the board out again for the size the view really has.
+// by laying the board out again for the size the view really has. Without a window manager the
+// frame is put back on the whole screen instead (CMainFrame).
 bool CZarvokView::may_lay_out_again() const {
     return board_.game.move_count == 0 && board_.game.game_over == 0 &&
-           screen_area() == layout_screen_area_;
+           screen_area() == layout_screen_area_ && x11_window_manager_running();
 }
 
 bool CZarvokView::canvas_matches_view() const {
