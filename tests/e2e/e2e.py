@@ -692,6 +692,16 @@ WM_KEYS = {
               ("alt+F12 roll up", "alt+F12"), ("alt+F11 fullscreen", "alt+F11")],
     "openbox": [],
 }
+# The title's buttons other than close, as each one's default theme places them (from the right
+# edge of the screen, and from its top); mutter's and metacity's titles offer only closing.
+WM_BUTTONS = {
+    "openbox": [("restore", 27, 9), ("restore again", 27, 9), ("iconify", 43, 9)],
+    "icewm": [("restore", 38, 10), ("restore again", 38, 10)],
+    "marco": [("restore", 45, 14), ("restore again", 45, 14)],
+    "xfwm4": [("restore", 33, 10), ("restore again", 33, 10), ("shade, then unshade", 57, 10)],
+    "kwin": [("restore", 54, 20), ("restore again", 54, 20), ("minimize", 88, 20)],
+    "mutter": [], "metacity": [],
+}
 WM_KEYS["metacity"] = [a for a in WM_KEYS["mutter"] if "tile" not in a[0]]
 
 
@@ -726,10 +736,9 @@ def wm_actions(server, window):
     if MODE == "bare":  # no window manager: only other programs move and resize the window
         return [("another client resizes it", lambda: mouse("windowsize", window(), "640", "480")),
                 ("another client moves it", lambda: mouse("windowmove", window(), "100", "100"))]
-    actions = []
-    if MODE == "openbox":  # buttons at the right of the title: iconify, maximize, close
-        actions += [("the restore button", click(w - 27, 9)), ("the restore button again", click(w - 27, 9)),
-                    ("the iconify button", click(w - 43, 9))]
+    pressed = lambda x, y, times: lambda: [(click(x, y)(), time.sleep(1)) for _ in range(times)]
+    actions = [(f"the {name} button", pressed(w - x, y, 2 if "then" in name else 1))
+               for name, x, y in WM_BUTTONS[MODE]]
     actions += [(f"keys {name}", (lambda keys: lambda: mouse("key", "--delay", "150", *keys.split()))(keys))
                 for name, keys in WM_KEYS[MODE]]
     actions += [("a double-click on the title", click(w // 2, title_y, 2)),
