@@ -684,12 +684,12 @@ WM_KEYS = {
               ("alt+F9 minimize", "alt+F9")],
     "xfwm4": [("alt+F10", "alt+F10"), ("alt+F10 twice", "alt+F10 alt+F10"),
               ("alt+F8 resize", "alt+F8 Left Left Return"), ("alt+F7 move", "alt+F7 Right Right Return"),
-              ("alt+F9 minimize", "alt+F9"), ("alt+F11 fullscreen", "alt+F11")],
+              ("alt+F9 minimize", "alt+F9"), ("alt+F11 fullscreen and back", "alt+F11 alt+F11")],
     "kwin": [("meta+Page_Down minimize", "super+Next"), ("meta+Page_Up maximize", "super+Prior"),
              ("meta+Left tile", "super+Left")],
     "icewm": [("alt+F5", "alt+F5"), ("alt+F9 minimize", "alt+F9"), ("alt+F10", "alt+F10"),
               ("alt+F8 resize", "alt+F8 Left Left Return"), ("alt+F7 move", "alt+F7 Right Right Return"),
-              ("alt+F12 roll up", "alt+F12"), ("alt+F11 fullscreen", "alt+F11")],
+              ("alt+F12 roll up and down", "alt+F12 alt+F12"), ("alt+F11 fullscreen and back", "alt+F11 alt+F11")],
     "openbox": [],
 }
 # The title's buttons other than close, as each one's default theme places them (from the right
@@ -807,6 +807,7 @@ def scenario_window_manager():
                 act()
                 time.sleep(0.5)
                 mouse_key("Escape")  # closes a menu the window manager may have opened (icewm's on Super)
+                server.x(["xdotool", "mousemove", "640", "600"])  # off the title, where tooltips show
                 if "minimize" in name or "iconify" in name:  # the user brings it back from the task bar
                     time.sleep(0.5)
                     server.x(["xdotool", "windowactivate", g.window])
