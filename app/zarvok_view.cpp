@@ -46,12 +46,25 @@ void CZarvokView::screen_moved() {
     invalidate();
 }
 
+// The screen the board was laid out on changed its size or its work area: the game ends, as
+// a changed client size ends it at the next paint. Not every window manager fits a maximized
+// frame to the new work area (icewm leaves it as it was when a dock goes away), so this does
+// not wait for the frame to change.
+void CZarvokView::screen_resized() {
+    if (board_.game.layout_ready == 1 && !canvas_.isNull() &&
+        screen_area() != layout_screen_area_) {
+        QCoreApplication::exit(0);
+        return;
+    }
+    screen_moved();
+}
+
 void CZarvokView::follow_screen(QScreen* screen) {
     if (watched_screen_) disconnect(watched_screen_, nullptr, this, nullptr);
     watched_screen_ = screen;
     if (!screen) return;
-    connect(screen, &QScreen::geometryChanged, this, &CZarvokView::screen_moved);
-    connect(screen, &QScreen::availableGeometryChanged, this, &CZarvokView::screen_moved);
+    connect(screen, &QScreen::geometryChanged, this, &CZarvokView::screen_resized);
+    connect(screen, &QScreen::availableGeometryChanged, this, &CZarvokView::screen_resized);
 }
 
 void CZarvokView::watch_screen() {

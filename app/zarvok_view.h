@@ -78,6 +78,7 @@ class CZarvokView : public QWidget {
     void watch_screen();
     void follow_screen(QScreen* screen);
     void screen_moved();
+    void screen_resized();
     QRect screen_area() const;
     void after_paint(PaintResult result);
 
