@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <optional>
 
 #include "app/language.h"
 
@@ -30,12 +31,22 @@ ParseStatus parse_command_line(const std::vector<std::string>& args, CommandLine
 
     const std::string code = lang_argument(args);
     const bool spoken = load_language(code);
+    // Qt's own words in the help and the errors ("Usage:", "Unknown option") come from Qt's
+    // translation, which only an application can hold: one stands in until the game makes its
+    // own, and names the program as the messages do.
+    static int argc = 1;
+    static char name[] = "zarvok";
+    static char* argv[] = {name, nullptr};
+    std::optional<QCoreApplication> stand_in;
+    if (!QCoreApplication::instance()) stand_in.emplace(argc, argv);
+    install_language();
 
     QStringList qargs;
     for (const std::string& a : args) qargs << QString::fromLocal8Bit(a.c_str());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
+        //: The top of zarvok --help in a terminal: keep each line under 100 characters
         tr_text("CommandLine",
                 "Zarvo: find how many boxes of each weight a truck carried by drawing a line "
                 "graph.\nKeys: Up adds a box of the current colour, Down removes one, Tab changes "
@@ -50,6 +61,7 @@ ParseStatus parse_command_line(const std::vector<std::string>& args, CommandLine
         tr_text("CommandLine",
                 "Open FILE and print the results without a dialog (only a solved game prints, so "
                 "this prints nothing), then exit."),
+        //: The name of --print's value in zarvok --help, in capitals
         tr_text("CommandLine", "FILE"));
     const QCommandLineOption problem_option(
         QStringLiteral("problem"),
@@ -57,8 +69,10 @@ ParseStatus parse_command_line(const std::vector<std::string>& args, CommandLine
         QStringLiteral("N"));
     const QCommandLineOption lang_option(
         QStringLiteral("lang"),
+        //: %1 lists the language codes, such as "de, en, es"
         tr_text("CommandLine", "Play in the language CODE (%1) instead of the desktop's.")
             .arg(spoken_languages()),
+        //: The name of --lang's value in zarvok --help, in capitals
         tr_text("CommandLine", "CODE"));
     parser.addOption(help_option);
     parser.addOption(version_option);
@@ -78,6 +92,7 @@ ParseStatus parse_command_line(const std::vector<std::string>& args, CommandLine
     if (!parser.parse(qargs)) return usage_error(parser.errorText());
     if (!spoken)
         return usage_error(
+            //: After "zarvok: ", so in lower case; %1 is the code asked for, %2 the codes there are
             tr_text("CommandLine", "there is no translation for '%1'; the game speaks %2.")
                 .arg(QString::fromStdString(code), spoken_languages()));
     if (parser.isSet(help_option)) {

@@ -21,7 +21,9 @@ void CZarvokView::OnFilePrint(bool direct) {
     printer.setDocName(document_title_.left(31));
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         // No printer: a PDF file, on the system's paper (a printer has a default of its own).
-        printer.setOutputFileName(QDir::home().filePath(QStringLiteral("Zarvok results.pdf")));
+        printer.setOutputFileName(QDir::home().filePath(
+            //: The file name the print dialog offers when there is no printer
+            tr_text("Print", "Zarvok results.pdf")));
         printer.setPageSize(QPageSize(system_paper()));
     }
     if (!direct) {

@@ -273,14 +273,10 @@ void QtSurface::LineTo(int32_t x, int32_t y) {
 
 void QtSurface::DrawText(std::string_view text, Rect& rect, int format) {
     FontEntry& f = *font_;
-    const auto measure = [&f](std::string_view s) { return f.width(s); };
-    thread_local std::vector<PlacedLine> lines;
-    const int32_t bottom = place_lines(text, rect, format, f.cell, measure, lines);
-    if (format & DT_CALCRECT) {
-        rect.bottom = bottom;
-        return;
-    }
-    if (rect.right <= rect.left || rect.bottom <= rect.top) return;
+    const auto* placed =
+        lines_to_draw(text, rect, format, f.cell, [&f](std::string_view s) { return f.width(s); });
+    if (!placed) return;
+    const std::vector<PlacedLine>& lines = *placed;
     ink(rect.left, rect.top, rect.right, rect.bottom);
     p_.setClipRect(QRect(rect.left, rect.top, rect.width(), rect.height()));
     p_.setFont(f.font);

@@ -24,8 +24,13 @@ QString CZarvokDoc::display_name(const std::string& path) {
     return QFileInfo(QString::fromLocal8Bit(path.c_str())).fileName();
 }
 
+QString CZarvokDoc::untitled() {
+    //: The name of a new document, also the title of the printed PDF
+    return tr_text("Document", "Untitled");
+}
+
 bool CZarvokDoc::OnNewDocument() {
-    title_ = tr_text("Document", "Untitled");
+    title_ = untitled();
     path_.clear();
     saved_here_ = false;
     return true;

@@ -24,9 +24,12 @@ class CZarvokDoc {
     QString save_refusal() const;
 
     static QString display_name(const std::string& path);
+    // The title of a document without a file, in the player's language: it names the print job
+    // and the PDF's title.
+    static QString untitled();
 
   private:
-    QString title_ = QStringLiteral("Untitled");
+    QString title_ = untitled();
     std::string path_;
     bool saved_here_ = false;  // the file is one this program created by saving
 };

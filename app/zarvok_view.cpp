@@ -152,7 +152,7 @@ void CZarvokView::after_paint(PaintResult result) {
     }
     if (!painted_once_) {
         painted_once_ = true;
-        last_sentence_ = opening_sentence(board_.game);
+        announce(opening_sentence(board_.game));
         QTimer::singleShot(0, &sound_, &CuePlayer::load);
         emit firstPaintDone();
     } else if (laying_out_again_) {
@@ -212,49 +212,45 @@ void CZarvokView::keyPressEvent(QKeyEvent* event) {
 void CZarvokView::announce(std::string sentence) {
     if (sentence.empty()) return;
     last_sentence_ = std::move(sentence);
-    QAccessibleEvent name(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&name);
-    QAccessibleEvent description(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&description);
+    narration_.tell(spoken(state_sentence(board_.game)), spoken(last_sentence_));
+}
+
+// A menu, the About box or a dialog closed: the screen reader follows the keyboard back to
+// the board, after the focus event the toolkit sends for the view itself.
+void CZarvokView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (QAccessible::isActive()) QTimer::singleShot(0, this, [this] { narration_.refocus(); });
+}
+
+void CZarvokView::play_cue(Cue cue) {
+    sound_.play_sound(static_cast<int>(cue));
+}
+
+// The canvas keeps the board's size whatever the frame goes through meanwhile, so the key draws
+// on it as always and the screen shows it once the frame is back.
+void CZarvokView::draw_key(const std::function<void(Surface&)>& draw) {
+    QRegion drawn;
+    {
+        QPainter painter(&canvas_);
+        const QSize board = canvas_.deviceIndependentSize().toSize();
+        key_damage_.clear_all();
+        QtSurface dc(painter, Rect{0, 0, board.width(), board.height()}, &key_damage_, &inked_);
+        draw(dc);
+        drawn = key_damage_.region();
+    }
+    last_key_damage_ = drawn;
+    update(drawn);  // shows what the key drew; the paint procedure does not run for this
 }
 
 void CZarvokView::OnKeyDown(int32_t vk) {
-    const bool listened = QAccessible::isActive();
-    const GameState before = listened ? board_.game : GameState{};
-    const bool overlay_up = board_.game.overlay_shown == 1;
-    KeyOutcome outcome = press_key(board_, vk);
-    if (outcome.redraw == Redraw::overlay && overlay_up) {
-        // F1 with the story already up: smoothed text drawn over itself would darken, so the
-        // panel is cleared and the board drawn again, ending with the story as before.
-        outcome.erase_overlay = true;
-        outcome.redraw = Redraw::board_full;
+    const KeyStep step = handle_key(board_, vk, *this, QAccessible::isActive(), local_now());
+    if (step.paint_due) {
+        invalidate();  // nothing painted yet: the first paint shows the board as it is now
+        emit gameChanged();
+        return;
     }
-    for (int i = 0; i < outcome.cue_count; ++i)
-        sound_.play_sound(static_cast<int>(outcome.cues[i]));
-    if (outcome.erase_overlay || outcome.redraw != Redraw::none) {
-        if (canvas_.isNull()) {
-            invalidate();  // nothing painted yet: the first paint shows the board as it is now
-            emit gameChanged();
-            return;
-        }
-        // The canvas keeps the board's size whatever the frame goes through meanwhile, so the
-        // key draws on it as always and the screen shows it once the frame is back.
-        PaintResult result;
-        QRegion drawn;
-        {
-            QPainter painter(&canvas_);
-            const QSize board = canvas_.deviceIndependentSize().toSize();
-            key_damage_.clear_all();
-            QtSurface dc(painter, Rect{0, 0, board.width(), board.height()}, &key_damage_, &inked_);
-            result = carry_out(dc, board_, outcome, local_now());
-            drawn = key_damage_.region();
-        }
-        if (outcome.redraw == Redraw::paint) after_paint(result);
-        last_key_damage_ = drawn;
-        update(drawn);  // shows what the key drew; the paint procedure does not run for this
-    }
-    if (listened)
-        announce(key_sentence(before, board_.game, board_.texts, vk, board_.layout.grid_rect));
+    if (step.painted) after_paint(step.paint_result);
+    announce(step.sentence);
     emit gameChanged();
 }
 

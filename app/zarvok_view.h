@@ -7,9 +7,12 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "app/board_accessible.h"
 #include "app/sound.h"
 #include "app/tile_grid.h"
+#include "app/zarvok_doc.h"
 #include "board/board.h"
+#include "board/key_path.h"
 #include "print/results_page.h"
 
 class QPrinter;
@@ -17,7 +20,7 @@ class QWindow;
 
 namespace zarvo {
 
-class CZarvokView : public QWidget {
+class CZarvokView : public QWidget, private KeyShell {
     Q_OBJECT
   public:
     explicit CZarvokView(ProblemChooser chooser, QWidget* parent = nullptr);
@@ -51,6 +54,7 @@ class CZarvokView : public QWidget {
     const QImage& canvas() const { return canvas_; }
     // What the last key did, or how the game opened, in a sentence for a screen reader.
     const std::string& last_sentence() const { return last_sentence_; }
+    BoardNarration& narration() { return narration_; }
     // What the last key drew, and so showed anew on the screen.
     const QRegion& last_key_damage() const { return last_key_damage_; }
     bool painted_once() const { return painted_once_; }
@@ -68,6 +72,7 @@ class CZarvokView : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     bool focusNextPrevChild(bool) override { return false; }  // Tab belongs to the game
 
   private:
@@ -82,6 +87,11 @@ class CZarvokView : public QWidget {
     QRect screen_area() const;
     void after_paint(PaintResult result);
 
+    // What a key needs of the shell: its cues, and the canvas to draw on.
+    void play_cue(Cue cue) override;
+    bool has_picture() const override { return !canvas_.isNull(); }
+    void draw_key(const std::function<void(Surface&)>& draw) override;
+
     Board board_;
     CuePlayer sound_;
     QImage canvas_;
@@ -92,7 +102,8 @@ class CZarvokView : public QWidget {
 
     // Tells a listening screen reader what changed; costs nothing when none listens.
     void announce(std::string sentence);
-    QString document_title_ = QStringLiteral("Untitled");
+    BoardNarration narration_{this};
+    QString document_title_ = CZarvokDoc::untitled();
     bool paint_due_ = true;
     bool painted_once_ = false;
     bool laying_out_again_ = false;

@@ -7,12 +7,16 @@
 namespace zarvo {
 
 std::string start_prompt() {
+    //: The status prompt under the table while a game runs: three lines, each ending in a
+    //: blank before the line break. Key names as the menus write them keep a line whole.
     return translated(ZARVOK_TEXT("Board",
                                   "To start, press the Up arrow key. \nTo view the instructions, "
                                   "press the F1 key. \nTo exit, press the Alt and F4 keys."));
 }
 
 std::string game_over_prompt() {
+    //: The status prompt once the problem is solved: four lines, each ending in a blank
+    //: before the line break.
     return translated(ZARVOK_TEXT("Board",
                                   "Game is over. \nTo print the results, press the Ctrl and P "
                                   "keys. \nTo play again, press the Home key. \nTo exit, press "
@@ -35,11 +39,23 @@ bool fits_cell(Surface& dc, std::string_view text, const Rect& rect, int format)
     return r.bottom <= rect.bottom;
 }
 
+Rect line_cell(const Rect& rect, int32_t height) {
+    if (height <= rect.height()) return rect;
+    const int32_t top = rect.top + (rect.height() - height) / 2;
+    return {rect.left, top, rect.right, top + height};
+}
+
 void draw_in_cell(Surface& dc, std::string_view text, Rect rect, int format, const Font& font) {
     Font f = font;
     while (f.height > 6 && !fits_cell(dc, text, rect, format)) {
         --f.height;
         dc.SelectObject(f);
+    }
+    // A line taller than its cell keeps its place and is clipped to its own height instead:
+    // at the cell's edges the descenders of "Züge" or "Jugadas" would be cut off.
+    if ((format & DT_SINGLELINE) && (format & DT_VCENTER) && f.height > rect.height()) {
+        rect = line_cell(rect, f.height);
+        format &= ~DT_VCENTER;
     }
     dc.DrawText(text, rect, format);
     if (f.height != font.height) dc.SelectObject(font);
@@ -56,12 +72,26 @@ struct Number {
     }
 };
 
-const Text kHeaders[3] = {ZARVOK_TEXT("Board", "Boxes"), ZARVOK_TEXT("Board", "Box Wt."),
-                          ZARVOK_TEXT("Board", "Pounds")};
-// Each label stands two blanks into its cell.
-const Text kRowLabels[5] = {ZARVOK_TEXT("Board", "Blue"), ZARVOK_TEXT("Board", "Green"),
-                            ZARVOK_TEXT("Board", "Red"), ZARVOK_TEXT("Board", "Total"),
-                            ZARVOK_TEXT("Board", "Remain")};
+const Text kHeaders[3] = {
+    //: Table heading, one short line: the number of boxes of each colour
+    ZARVOK_TEXT("Board", "Boxes"),
+    //: Table heading, one short line: the weight of ONE box of that colour, in pounds ("per
+    //: box"), beside the column of the pounds of all its boxes
+    ZARVOK_TEXT("Board", "Box Wt."),
+    //: Table heading, one short line: the pounds of all the boxes of that colour together
+    ZARVOK_TEXT("Board", "Pounds")};
+// Each label stands two blanks into its cell where it has the room.
+const Text kRowLabels[5] = {
+    //: Table row of the blue boxes: a label, capitalised (the spoken colour is "blue")
+    ZARVOK_TEXT("Board", "Blue"),
+    //: Table row of the green boxes: a label, capitalised
+    ZARVOK_TEXT("Board", "Green"),
+    //: Table row of the red boxes: a label, capitalised
+    ZARVOK_TEXT("Board", "Red"),
+    //: Table row: the boxes and pounds placed so far, all colours together
+    ZARVOK_TEXT("Board", "Total"),
+    //: Table row: the boxes and pounds still to place, of the truck's load
+    ZARVOK_TEXT("Board", "Remain")};
 const COLORREF kRowColours[5] = {blue_text, green_text, red_text, black, black};
 
 void draw_dot(Surface& dc, int32_t x, int32_t y) {
@@ -161,6 +191,14 @@ void draw_board(Surface& dc, Board& b, int mode) {
     dc.SetBkMode();
     dc.SelectObject(blank_pen);
     dc.SelectObject(background_brush);
+    // The two labels are drawn again at every draw. Text drawn over itself on a surface that
+    // smooths its edges gets darker each time, so their lines are cleared first: the same
+    // picture as the one drawing on a white client. A line reaches a little into the box below
+    // it, so it is cleared before the box's number is drawn.
+    const Rect score_line = line_cell(l.score_label_rect, l.label_font.height);
+    const Rect moves_line = line_cell(l.moves_label_rect, l.label_font.height);
+    dc.Rectangle(score_line);
+    dc.Rectangle(moves_line);
     dc.Rectangle(l.moves_box);
     dc.Rectangle(l.title_rect);
 
@@ -173,20 +211,19 @@ void draw_board(Surface& dc, Board& b, int mode) {
     dc.SetTextColor(score_text);
     dc.DrawText(Number(s.score).text, l.score_box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 
-    // The two labels are drawn again at every draw. Text drawn over itself on a surface that
-    // smooths its edges gets darker each time, so their areas are cleared first: the same
-    // picture as the one drawing on a white client.
-    dc.Rectangle(l.score_label_rect);
-    dc.Rectangle(l.moves_label_rect);
     dc.SelectObject(l.label_font);
     dc.SetTextColor(label_text);
     const int centred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+    //: Label over the score, one short line: the score is a percentage (100 is a perfect game)
     draw_in_cell(dc, translated(ZARVOK_TEXT("Board", "Score")), l.score_label_rect, centred,
                  l.label_font);
+    //: Label over the number of key presses so far, one short line, about as wide as the
+    //: English
     draw_in_cell(dc, translated(ZARVOK_TEXT("Board", "Moves")), l.moves_label_rect, centred,
                  l.label_font);
 
     dc.Rectangle(l.colour_hint_box);
+    //: Beside the coloured circle, in a small box: at most two short lines at full size
     draw_in_cell(dc, translated(ZARVOK_TEXT("Board", "To change color press the Tab key")),
                  l.colour_hint_box, DT_WORDBREAK, l.label_font);
 
@@ -211,8 +248,12 @@ void draw_board(Surface& dc, Board& b, int mode) {
     for (int r = 0; r < 5; ++r) {
         dc.Rectangle(l.table_row_label[r]);
         dc.SetTextColor(kRowColours[r]);
-        draw_in_cell(dc, "  " + translated(kRowLabels[r]), l.table_row_label[r],
-                     DT_VCENTER | DT_SINGLELINE, l.label_font);
+        // A long word ("Vermelho") gives up the blanks before the font gets smaller.
+        std::string label = "  " + translated(kRowLabels[r]);
+        while (label[0] == ' ' &&
+               !fits_cell(dc, label, l.table_row_label[r], DT_VCENTER | DT_SINGLELINE))
+            label.erase(0, 1);
+        draw_in_cell(dc, label, l.table_row_label[r], DT_VCENTER | DT_SINGLELINE, l.label_font);
     }
     const int32_t values[5][3] = {
         {s.blue_count, 10 * p.weight_tens[0], s.blue_weight},

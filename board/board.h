@@ -48,6 +48,9 @@ void draw_colour_disc(Surface& dc, const Board& board);
 // Whether `text` in the selected font stays inside `rect`: one line no wider than it, or wrapped
 // lines that end above its bottom with no word wider than it.
 bool fits_cell(Surface& dc, std::string_view text, const Rect& rect, int format);
+// Where a line `height` pixels high goes when centred on `rect`: `rect` itself when the line
+// fits in it, else a cell of the line's own height, centred as DT_VCENTER centres it.
+Rect line_cell(const Rect& rect, int32_t height);
 // Draws one of the board's fixed texts in `font`, or in the largest smaller size that fits its
 // cell: a translation may need more room than the English the cell was made for.
 void draw_in_cell(Surface& dc, std::string_view text, Rect rect, int format, const Font& font);
@@ -68,6 +71,10 @@ enum class PaintResult {
 // The paint procedure: banner, size checks, the layout at the first paint of a game, then the
 // whole board from the game state.
 PaintResult paint_board(Surface& dc, Board& board, const std::tm& local);
+
+// Where a new client size is normal (a page in a browser), the next paint lays the board out
+// for whatever size it finds, keeping the game as it stands.
+void lay_out_again(Board& board);
 
 // Carries out the drawing a key command asked for, on the key's surface.
 PaintResult carry_out(Surface& dc, Board& board, const KeyOutcome& outcome, const std::tm& local);

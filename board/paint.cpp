@@ -5,6 +5,7 @@
 namespace zarvo {
 
 std::string too_small_message() {
+    //: Fills a screen too small for the game, in capitals; the numbers are pixels
     return translated(ZARVOK_TEXT("Board",
                                   "THIS GAME NEEDS A MINIMUM SCREEN WIDTH OF 800 AND A MINIMUM "
                                   "SCREEN HEIGHT OF 600. PLEASE QUIT NOW BY PRESSING THE Alt and "
@@ -14,6 +15,8 @@ std::string too_small_message() {
 void write_title_banner(Board& b, const std::tm& local) {
     b.date_text = format_date(local);
     b.title_banner =
+        //: The window title and the printed page's first line; %1 is the date and time in the
+        //: language's short form, such as 4.3.26 07:05:09
         fill(translated(
                  ZARVOK_TEXT("Board", "Zarvo, a puzzle from the Zarvo team -- %1 -- Version Z611")),
              {b.date_text});
@@ -49,9 +52,13 @@ PaintResult paint_board(Surface& dc, Board& b, const std::tm& local) {
     l.grid_unit = units.grid_unit;
     l.text_unit = units.text_unit;
     compute_grid(l);
-    if (s.layout_ready == 0) {
+    if (s.layout_ready != 1) {
         l.last_client_rect = l.client_rect;
-        place_line(s, l.grid_unit, l.grid_rect);
+        if (s.layout_ready == 0) {
+            place_line(s, l.grid_unit, l.grid_rect);
+        } else {
+            move_line(s, l.grid_unit, l.grid_rect);
+        }
         compute_panels(l);
         s.layout_ready = 1;
     }
@@ -62,6 +69,12 @@ PaintResult paint_board(Surface& dc, Board& b, const std::tm& local) {
     s.board_state = 2;
     draw_board(dc, b, full_mode);
     return PaintResult::drawn;
+}
+
+void lay_out_again(Board& b) {
+    GameState& s = b.game;
+    s.screen_too_small = 0;
+    if (s.layout_ready == 1) s.layout_ready = 2;  // laid out before: the line moves over
 }
 
 PaintResult carry_out(Surface& dc, Board& b, const KeyOutcome& outcome, const std::tm& local) {

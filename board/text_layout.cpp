@@ -97,4 +97,16 @@ int32_t place_lines(std::string_view text, const Rect& rect, int format, int32_t
     return y;
 }
 
+const std::vector<PlacedLine>* lines_to_draw(std::string_view text, Rect& rect, int format,
+                                             int32_t cell, const MeasureWidth& measure) {
+    thread_local std::vector<PlacedLine> lines;
+    const int32_t bottom = place_lines(text, rect, format, cell, measure, lines);
+    if (format & DT_CALCRECT) {
+        rect.bottom = bottom;
+        return nullptr;
+    }
+    if (rect.right <= rect.left || rect.bottom <= rect.top) return nullptr;
+    return &lines;
+}
+
 }  // namespace zarvo

@@ -29,4 +29,10 @@ std::vector<std::string_view> wrap_lines(std::string_view text, int32_t width, i
 int32_t place_lines(std::string_view text, const Rect& rect, int format, int32_t cell,
                     const MeasureWidth& measure, std::vector<PlacedLine>& out);
 
+// What a surface's DrawText draws: the placed lines of `text` in `rect`. Null when there is
+// nothing to draw: with DT_CALCRECT, which only sets rect.bottom, or in an empty rect. The lines
+// stay valid until the next call on the same thread.
+const std::vector<PlacedLine>* lines_to_draw(std::string_view text, Rect& rect, int format,
+                                             int32_t cell, const MeasureWidth& measure);
+
 }  // namespace zarvo

@@ -29,12 +29,14 @@ PageRects page_rects(const PageGeometry& g, int32_t h) {
 
 std::string result_text(const GameState& s, const StoryTexts& texts) {
     std::string text =
+        //: First line of the printed results; %1 is the score, a percentage
         fill(translated(ZARVOK_TEXT("Results", "Your score was: %1 -- Your solution was:")),
              {std::to_string(s.score)});
     const int32_t counts[3] = {s.blue_count, s.green_count, s.red_count};
     for (int c = 0; c < 3; ++c) {
         text += " \n";
         text += fill(
+            //: A line of the printed solution: %n boxes of one colour, %1 the pounds of one box
             translated(ZARVOK_N_TEXT("Results", "%n box(es) weighing %1 pounds each."), counts[c]),
             {texts.story_numbers[2 + c]});
     }

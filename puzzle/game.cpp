@@ -139,6 +139,24 @@ void place_line(GameState& s, int32_t grid_unit, const Rect& grid_rect) {
     }
 }
 
+void move_line(GameState& s, int32_t grid_unit, const Rect& grid_rect) {
+    const GameState kept = s;
+    place_line(s, grid_unit, grid_rect);
+    s.blue_count = kept.blue_count, s.green_count = kept.green_count, s.red_count = kept.red_count;
+    s.blue_weight = kept.blue_weight, s.green_weight = kept.green_weight;
+    s.red_weight = kept.red_weight;
+    s.total_count = kept.total_count, s.total_weight = kept.total_weight;
+    s.boxes_remaining = kept.boxes_remaining, s.weight_remaining = kept.weight_remaining;
+    int32_t x = grid_rect.left, y = grid_rect.bottom;
+    for (int c = 0; c < kColourCount; ++c) {
+        s.seg_boxes[c] = kept.seg_boxes[c];
+        s.seg_start_x[c] = x, s.seg_start_y[c] = y;
+        x += s.seg_boxes[c] * s.box_run;
+        y -= s.seg_boxes[c] * s.seg_rise[c];
+        s.seg_end_x[c] = x, s.seg_end_y[c] = y;
+    }
+}
+
 int32_t score_for(int32_t move_count, int32_t box_total) {
     return (move_count / 2 + 100 * box_total) / move_count;
 }

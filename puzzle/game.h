@@ -26,8 +26,8 @@ enum class Cue : int32_t { accepted = 101, refused = 102, solved = 103 };
 
 struct GameState {
     int32_t problem_index = 0;
-    int32_t board_state = 1;  // 1: not drawn since the new game; 2: drawn in full
-    int32_t layout_ready = 0;
+    int32_t board_state = 1;   // 1: not drawn since the new game; 2: drawn in full
+    int32_t layout_ready = 0;  // 0: not yet; 1: laid out; 2: to lay out again, keeping the line
     int32_t screen_too_small = 0;
     int32_t current_colour = 0;
     int32_t game_over = 0;
@@ -100,6 +100,10 @@ void new_game(GameState& state, StoryTexts& texts, ProblemChooser& chooser);
 // Puts all three segments at the lower-left corner of `grid_rect` with the per-box steps for
 // `grid_unit`, and sets the table values to their start.
 void place_line(GameState& state, int32_t grid_unit, const Rect& grid_rect);
+
+// Puts the line as it stands on a new grid (`grid_unit`, `grid_rect`): every segment keeps its
+// boxes and the table its values, so a game goes on at another size.
+void move_line(GameState& state, int32_t grid_unit, const Rect& grid_rect);
 
 // One key-down event. `grid_rect` is the grid the line was placed on.
 KeyOutcome on_key(GameState& state, StoryTexts& texts, ProblemChooser& chooser, int32_t vk,

@@ -8,9 +8,19 @@ namespace {
 
 // The colours as a word in a sentence and as the label before a colon.
 const Text kColourNames[kColourCount] = {
-    ZARVOK_TEXT("Speech", "blue"), ZARVOK_TEXT("Speech", "green"), ZARVOK_TEXT("Speech", "red")};
+    //: Spoken: the colour as a word inside a sentence ("The colour is blue.")
+    ZARVOK_TEXT("Speech", "blue"),
+    //: Spoken: the colour as a word inside a sentence
+    ZARVOK_TEXT("Speech", "green"),
+    //: Spoken: the colour as a word inside a sentence
+    ZARVOK_TEXT("Speech", "red")};
 const Text kColourLabels[kColourCount] = {
-    ZARVOK_TEXT("Speech", "Blue"), ZARVOK_TEXT("Speech", "Green"), ZARVOK_TEXT("Speech", "Red")};
+    //: Spoken: the colour at the start of a sentence, before a colon ("Blue: 3 boxes ...")
+    ZARVOK_TEXT("Speech", "Blue"),
+    //: Spoken: the colour at the start of a sentence, before a colon
+    ZARVOK_TEXT("Speech", "Green"),
+    //: Spoken: the colour at the start of a sentence, before a colon
+    ZARVOK_TEXT("Speech", "Red")};
 
 // Refusals, one whole sentence per colour so that a language can inflect the colour.
 const Text kTakeBackFirst[kColourCount - 1] = {
@@ -31,11 +41,14 @@ std::string number(int32_t n) {
 std::string colour_line(const GameState& s, int c) {
     const int32_t weight = 10 * s.problem().weight_tens[c];
     const int32_t n = s.seg_boxes[c];
+    //: Spoken: %1 the colour, %n its boxes, %2 the pounds of one box, %3 of all of them. A
+    //: speech engine reads "1" as a bare number: the singular may spell it out instead.
     return fill(translated(ZARVOK_N_TEXT("Speech", "%1: %n box(es) of %2 pounds, %3 pounds."), n),
                 {translated(kColourLabels[c]), number(weight), number(n * weight)});
 }
 
 std::string what_is_left(const GameState& s) {
+    //: Spoken: the boxes and the pounds still to place
     return fill(
         translated(ZARVOK_N_TEXT("Speech", "%n box(es) and %1 pounds left."), s.boxes_remaining),
         {number(s.weight_remaining)});
@@ -48,7 +61,84 @@ std::string solved_sentence(const GameState& s) {
                 {number(s.move_count), number(s.score)});
 }
 
+bool word_char(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+           static_cast<unsigned char>(c) >= 0x80;
+}
+
 }  // namespace
+
+std::string spoken(std::string_view sentence) {
+    // Quotation marks and long dashes of other languages, in UTF-8: dropped, or a pause.
+    static constexpr std::string_view kQuotes[] = {"\u201E", "\u201C", "\u201D", "\u00AB",
+                                                   "\u00BB", "\u2039", "\u203A", "\u00A0"};
+    static constexpr std::string_view kDashes[] = {"\u2013", "\u2014"};
+    std::string out;
+    out.reserve(sentence.size());
+    const auto pause = [&out] {
+        while (!out.empty() && out.back() == ' ') out.pop_back();
+        if (!out.empty() && out.back() != ',' && out.back() != '.' && out.back() != '!' &&
+            out.back() != '?')
+            out += ',';
+        if (!out.empty()) out += ' ';
+    };
+    const auto blank = [&out] {
+        if (!out.empty() && out.back() != ' ') out += ' ';
+    };
+    for (size_t i = 0; i < sentence.size();) {
+        const std::string_view rest = sentence.substr(i);
+        bool matched = false;
+        for (std::string_view q : kQuotes)
+            if (rest.starts_with(q)) {
+                if (q == "\u00A0") blank();
+                i += q.size();
+                matched = true;
+            }
+        for (std::string_view d : kDashes)
+            if (rest.starts_with(d)) {
+                pause();
+                i += d.size();
+                matched = true;
+            }
+        if (matched) continue;
+        const char c = sentence[i];
+        const char next = i + 1 < sentence.size() ? sentence[i + 1] : '\0';
+        const char prev = i > 0 ? sentence[i - 1] : '\0';
+        if (c == '(' || c == '[') {
+            // A bracket that holds nothing worth saying goes with its contents.
+            const size_t close = sentence.find_first_of(")]", i);
+            const std::string_view inside =
+                sentence.substr(i + 1, close == std::string_view::npos ? 0 : close - i - 1);
+            if (close != std::string_view::npos &&
+                inside.find_first_not_of(" %*#") == std::string_view::npos) {
+                i = close + 1;
+                continue;
+            }
+            pause();
+        } else if (c == ')' || c == ']' || c == ':' || c == ';') {
+            pause();
+        } else if (c == '-' && word_char(prev) && word_char(next)) {
+            out += ' ';
+        } else if (c == '-' || c == '_' || c == '"' || c == '*' || c == '#' || c == '|' ||
+                   c == '~' || c == '`' || c == '{' || c == '}' || c == '<' || c == '>' ||
+                   c == '\\' || c == '^') {
+            if (c == '-' || c == '|') pause();
+        } else if (c == '/' || c == '\n' || c == '\t' || c == ' ') {
+            blank();
+        } else if (c == ',' || c == '.' || c == '!' || c == '?') {
+            while (!out.empty() && (out.back() == ' ' || (out.back() == ',' && c != ',')))
+                out.pop_back();
+            if (c != ',' || (!out.empty() && out.back() != ',')) out += c;
+        } else if (c != '%') {
+            out += c;
+        }
+        ++i;
+    }
+    while (!out.empty() && (out.back() == ' ' || out.back() == ',')) out.pop_back();
+    size_t first = 0;
+    while (first < out.size() && (out[first] == ' ' || out[first] == ',')) ++first;
+    return out.substr(first);
+}
 
 std::string opening_sentence(const GameState& s) {
     const Problem p = s.problem();
@@ -66,10 +156,12 @@ std::string state_sentence(const GameState& s) {
                             {translated(kColourNames[s.current_colour])}) +
                        " ";
     for (int c = 0; c < kColourCount; ++c) text += colour_line(s, c) + " ";
-    text += fill(translated(ZARVOK_N_TEXT("Speech", "In all %n box(es) of %1 and %2 pounds of %3;"),
+    //: Spoken: %n boxes placed of the %1 on the truck, and %2 pounds placed of its %3
+    text += fill(translated(ZARVOK_N_TEXT("Speech", "In all, %n of %1 boxes and %2 of %3 pounds."),
                             s.total_count),
                  {number(p.box_total), number(s.total_weight), number(10 * p.load_tens)});
     text += " " + what_is_left(s) + " ";
+    //: Spoken: the key presses so far, and the score, a percentage
     text += fill(translated(ZARVOK_TEXT("Speech", "Moves: %1. Score: %2.")),
                  {number(s.move_count), number(s.score)});
     if (s.game_over == 1) {
@@ -107,6 +199,7 @@ std::string key_sentence(const GameState& before, const GameState& after, const 
         case VK_TAB: {
             const int c = after.current_colour;
             return fill(
+                //: Spoken after Tab: %1 the new colour, %n its boxes so far
                 translated(ZARVOK_N_TEXT("Speech", "%1: %n box(es) so far."), after.seg_boxes[c]),
                 {translated(kColourLabels[c])});
         }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "puzzle/game.h"
 #include "puzzle/story.h"
@@ -20,6 +21,11 @@ std::string key_sentence(const GameState& before, const GameState& after, const 
 
 // The sentence that opens a game: what the truck carried, and how to hear the story.
 std::string opening_sentence(const GameState& state);
+
+// `sentence` as a screen reader should say it at its usual punctuation level, one line of
+// plain words: colons and semicolons become commas, brackets and dashes pauses or blanks, line
+// breaks blanks, and a mark with nothing to say ("(%)") goes, so that no mark is read aloud.
+std::string spoken(std::string_view sentence);
 
 // Why Up or Down (`vk`) of the current colour is refused in `state`, or empty if it is not.
 std::string refusal_reason(const GameState& state, int32_t vk, const Rect& grid_rect);

@@ -10,6 +10,9 @@ namespace {
 // language needs: %1 is the number of boxes, %2 the total pounds, %3 to %5 the blue, green and
 // red box weights.
 const Text kStoryParagraphs[] = {
+    //: First paragraph of the story. %1 is the number of boxes (20 or 50), %2 the pounds of
+    //: all of them (1000), %3, %4 and %5 the pounds of one blue, one green and one red box. A
+    //: pound is about half a kilogram: where pounds are not in everyday use, say so once here.
     ZARVOK_TEXT("Story",
                 "A truck carrying %1 boxes arrives at a remote destination in the jungle. The "
                 "total weight of the %1 boxes is %2 pounds. Some boxes weigh %3 pounds, some %4, "
@@ -17,6 +20,8 @@ const Text kStoryParagraphs[] = {
                 "and the manager at headquarters needs to know how many boxes of each weight were "
                 "shipped so he can update the computer database. The phones are down so he asks "
                 "you to figure it out."),
+    //: Second paragraph of the story: the rules. %3, %4 and %5 are the pounds of one blue, one
+    //: green and one red box. "(%)" is a plain percent sign, not a number.
     ZARVOK_TEXT("Story",
                 "A graph may help you do this. The horizontal or X-axis of the grid will "
                 "represent number of boxes. The vertical or Y-axis will represent weight in "
@@ -38,14 +43,17 @@ const Text kStoryParagraphs[] = {
 };
 
 const Text kNoticeParagraphs[] = {
+    //: Printed under the story on the results page only
     ZARVOK_TEXT("Story",
                 "This is the demo version of Zarvo. In this version there are only 28 problems "
                 "and each has more than one solution, making them easier to solve."),
-    ZARVOK_TEXT("Story",
-                "Zarvo is made by the Zarvo team, a small group of teachers and programmers who "
-                "think that a picture of a sum can teach more than a page of arithmetic. To tell "
-                "us what you think, to report a fault or to ask for new problems, open an issue on "
-                "the Zarvo project's issue tracker."),
+    //: Printed last on the results page, read by students of 10 to 14
+    ZARVOK_TEXT(
+        "Story",
+        "Zarvo is made by the Zarvo team, a small group of teachers and programmers who "
+        "think that a picture of a sum can teach more than a page of arithmetic. If you "
+        "find a mistake, have an idea or would like new problems, ask your teacher to write "
+        "to us on the Zarvo project's web page."),
 };
 
 }  // namespace

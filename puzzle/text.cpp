@@ -26,8 +26,6 @@ const EnglishForms kEnglishPlurals[] = {
      "%1: %n boxes of %2 pounds, %3 pounds."},
     {"%n box(es) and %1 pounds left.", "%n box and %1 pounds left.",
      "%n boxes and %1 pounds left."},
-    {"In all %n box(es) of %1 and %2 pounds of %3;", "In all %n box of %1 and %2 pounds of %3;",
-     "In all %n boxes of %1 and %2 pounds of %3;"},
     {"%1: %n box(es) so far.", "%1: %n box so far.", "%1: %n boxes so far."},
     {"%n box(es) weighing %1 pounds each.", "%n box weighing %1 pounds.",
      "%n boxes weighing %1 pounds each."},

@@ -356,8 +356,8 @@ TEST(DrawBoard, TableCellsAndGameOverPrompt) {
     for (int k = 0; k < 3; ++k)
         EXPECT_TRUE(drawn_in(headers[k], l.table_header[k], label_text)) << headers[k];
     // The labels after the score (drawn in its own colour) are back in the labels' grey.
-    EXPECT_TRUE(drawn_in("Score", l.score_label_rect, label_text));
-    EXPECT_TRUE(drawn_in("Moves", l.moves_label_rect, label_text));
+    EXPECT_TRUE(drawn_in("Score", line_cell(l.score_label_rect, l.label_font.height), label_text));
+    EXPECT_TRUE(drawn_in("Moves", line_cell(l.moves_label_rect, l.label_font.height), label_text));
     EXPECT_TRUE(drawn_in("To change color press the Tab key", l.colour_hint_box, label_text));
     // Each row's label and numbers in the row's colour: 17, 1 and 2 boxes of 30, 110 and 190.
     const COLORREF colours[5] = {blue_text, green_text, red_text, black, black};

@@ -85,6 +85,8 @@ TEST(CommandLine, HelpVersionAndBadOptions) {
     };
     const char* const german = "Zuerst Aufgabe N (0 bis 27) spielen";
     const char* const spanish = "Jugar primero el problema N (de 0 a 27)";
+    const char* const french = "Jouer d'abord le problème N (de 0 à 27)";
+    const char* const portuguese = "Jogar primeiro o problema N (de 0 a 27)";
     const char* const english = "Play problem N (0 to 27) first";
     const struct {
         QStringList args;
@@ -93,7 +95,9 @@ TEST(CommandLine, HelpVersionAndBadOptions) {
     } languages[] = {
         {{"--help"}, in({{"LANGUAGE", "de"}}), german},
         {{"--help"}, in({{"LANG", "es_MX.UTF-8"}}), spanish},
-        {{"--help"}, in({{"LANGUAGE", "fr:es"}, {"LANG", "fr_FR.UTF-8"}}), spanish},
+        {{"--help"}, in({{"LANGUAGE", "it:es"}, {"LANG", "it_IT.UTF-8"}}), spanish},
+        {{"--help"}, in({{"LANG", "fr_FR.UTF-8"}}), french},
+        {{"--help"}, in({{"LANGUAGE", "pt_BR"}}), portuguese},
         {{"--help"}, in({{"LANGUAGE", "en_GB:de"}}), english},
         {{"--help"}, in({{"LANG", "C"}}), english},
         {{"--help", "--lang", "es"}, in({{"LANGUAGE", "de"}}), spanish},
@@ -107,12 +111,33 @@ TEST(CommandLine, HelpVersionAndBadOptions) {
             << l.args.join(' ').toStdString() << "\n"
             << r.out.toStdString();
     }
-    r = run({"--lang", "fr"}, in({}));
+    r = run({"--lang", "it"}, in({}));
     EXPECT_EQ(r.status, 2);
-    EXPECT_TRUE(r.err.contains("'fr'") && r.err.contains("de, en, es")) << r.err.toStdString();
-    r = run({"--lang", "de", "--problem", "99"}, in({}));
-    EXPECT_EQ(r.status, 2);
-    EXPECT_TRUE(r.err.contains("ganze Zahl")) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("'it'") && r.err.contains("de, en, es, fr, pt_BR"))
+        << r.err.toStdString();
+    // In German the whole command line is German, Qt's own words too: the usage line, the
+    // headings, an unknown option, a missing value, and the program named as it is typed.
+    r = run({"--lang", "de", "--help"}, in({}));
+    EXPECT_EQ(r.status, 0);
+    for (const char* german_word : {"Aufruf: zarvok [Optionen] [DATEI]",
+                                    "Optionen:", "Argumente:", "Diese Hilfe zeigen und beenden."})
+        EXPECT_TRUE(r.out.contains(QString::fromUtf8(german_word))) << german_word << "\n"
+                                                                    << r.out.toStdString();
+    const struct {
+        QStringList args;
+        const char* expected;
+    } german_errors[] = {
+        {{"--lang", "de", "--problem", "99"}, "--problem braucht eine ganze Zahl von 0 bis 27"},
+        {{"--lang", "de", "--bogus"}, "zarvok: Unbekannte Option 'bogus'."},
+        {{"--lang", "de", "--problem"}, "zarvok: Nach '--problem' fehlt der Wert."},
+    };
+    for (const auto& e : german_errors) {
+        r = run(e.args, in({}));
+        EXPECT_EQ(r.status, 2);
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(e.expected)) &&
+                    r.err.contains("Mehr dazu zeigt 'zarvok --help'."))
+            << r.err.toStdString();
+    }
 }
 
 TEST(CommandLine, GoodStartsPaintAndEndCleanly) {

@@ -14,11 +14,13 @@ for size in 16 32 48 128; do
   identify -format '%w %h\n' "$icon" | grep -qx "$size $size"
 done
 desktop="$prefix/share/applications/zarvok.desktop"
-# One main category, so that menus list the game once; the name and summary in every language.
+# One main category, so that menus list the game once; the name and summary in every language
+# the game speaks.
 main=$(sed -n 's/^Categories=//p' "$desktop" | tr ';' '\n' |
   grep -cx 'AudioVideo\|Audio\|Video\|Development\|Education\|Game\|Graphics\|Network\|Office\|Science\|Settings\|System\|Utility')
 test "$main" -eq 1
-for lang in de es; do
+for lang in $(ls "$(dirname "$0")/../resources/translations" |
+              sed -n 's/^zarvok_\(.*\)\.ts$/\1/p' | grep -vx pseudo); do
   grep -q "^Name\[$lang\]=" "$desktop"
   grep -q "^Comment\[$lang\]=" "$desktop"
   grep -q "<summary xml:lang=\"$lang\">" "$prefix/share/metainfo/io.github.zarvo.zarvok.metainfo.xml"

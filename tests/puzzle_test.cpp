@@ -287,7 +287,7 @@ TEST(KeyRules, LongRandomKeyStreamsKeepEveryInvariant) {
         PlacedGame game(row);
         const auto press = [&](int32_t vk) {
             if (game.key(vk).redraw == Redraw::paint) {  // what the paint after Home does
-                place_line(game.state, 10, game.grid);
+                place_line(game.state, game.grid.left == 290 ? 10 : 12, game.grid);
                 game.state.layout_ready = 1;
                 game.state.board_state = 2;
             }
@@ -296,6 +296,18 @@ TEST(KeyRules, LongRandomKeyStreamsKeepEveryInvariant) {
         for (int round = 0; round < 10; ++round) {
             for (int i = 0; i < 300; ++i) {
                 ASSERT_NO_FATAL_FAILURE(press(keys[pick(random)])) << "row " << row << " key " << i;
+                if (i % 100 == 50) {  // a new layout at another size keeps the game going
+                    const bool small = game.grid.left == 290;
+                    const int32_t unit = small ? 12 : 10;
+                    game.grid = small ? Rect{348, 84, 948, 684} : Rect{290, 20, 790, 520};
+                    const GameState kept = game.state;
+                    move_line(game.state, unit, game.grid);
+                    ASSERT_EQ(invariant_broken(game.state, game.grid), nullptr);
+                    ASSERT_EQ(game.state.move_count, kept.move_count);
+                    ASSERT_EQ(game.state.total_weight, kept.total_weight);
+                    for (int c = 0; c < kColourCount; ++c)
+                        ASSERT_EQ(game.state.seg_boxes[c], kept.seg_boxes[c]);
+                }
             }
             if (game.state.game_over == 0) {
                 for (int32_t vk : solving_keys(game.state)) ASSERT_NO_FATAL_FAILURE(press(vk));

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
+#include <vector>
 
 #include "game_fixture.h"
 
@@ -84,8 +86,8 @@ TEST(Speech, ASentenceForEveryKindOfKey) {
               "of 110 and some of 190 pounds. Press F1 to hear the story.");
     EXPECT_EQ(state_sentence(game.state),
               "Zarvo. The colour is blue. Blue: 0 boxes of 30 pounds, 0 pounds. Green: 0 boxes of "
-              "110 pounds, 0 pounds. Red: 0 boxes of 190 pounds, 0 pounds. In all 0 boxes of 20 "
-              "and 0 pounds of 1000; 20 boxes and 1000 pounds left. Moves: 0. Score: 0. The story "
+              "110 pounds, 0 pounds. Red: 0 boxes of 190 pounds, 0 pounds. In all, 0 of 20 boxes "
+              "and 0 of 1000 pounds. 20 boxes and 1000 pounds left. Moves: 0. Score: 0. The story "
               "is shown: press F1 to hear it, Space to hide it.");
     EXPECT_EQ(say(VK_F1), "The story. " + game.texts.story_text);
     EXPECT_EQ(say(VK_SPACE), "The story is hidden.");
@@ -125,6 +127,63 @@ TEST(Speech, ASentenceForEveryKindOfKey) {
     row0.up(2, 8);
     EXPECT_EQ(refusal_reason(row0.state, VK_UP, row0.grid), "That would pass 1000 pounds.");
     EXPECT_EQ(refusal_reason(row0.state, VK_DOWN, row0.grid), "");
+}
+
+// What a screen reader reads aloud at its usual punctuation level, and what it does not.
+TEST(Speech, SpokenSentencesHaveNoMarkReadAloudAndLoseNoWord) {
+    const std::string aloud = ":;()[]{}<>\"-_|`~#$%&*/=@^\\";
+    const auto words = [](std::string_view text) {
+        std::vector<std::string> out;
+        std::string word;
+        for (char c : text) {
+            if (std::isalnum(static_cast<unsigned char>(c)) || c == '\'' || (c & 0x80)) {
+                word += c;
+            } else if (!word.empty()) {
+                out.push_back(word);
+                word.clear();
+            }
+        }
+        if (!word.empty()) out.push_back(word);
+        return out;
+    };
+    const struct {
+        const char* text;
+        const char* spoken;
+    } cases[] = {
+        {"Blue: 1 box of 30 pounds.", "Blue, 1 box of 30 pounds."},
+        {"of 1000; 20 boxes left. Moves: 0.", "of 1000, 20 boxes left. Moves, 0."},
+        {"the ratio (%) of the moves", "the ratio of the moves"},
+        {"segments (blue, green, and red). It", "segments, blue, green, and red. It"},
+        {"The X-axis counts 30-pound boxes", "The X axis counts 30 pound boxes"},
+        {"    A truck.\n\n    A graph", "A truck. A graph"},
+        {"Zarvo -- 12/9/26 --", "Zarvo, 12 9 26"},
+        {"\xE2\x80\x9EStrg+P\xE2\x80\x9C dr\xC3\xBC"
+         "cken \xE2\x80\x93 fertig",
+         "Strg+P dr\xC3\xBC"
+         "cken, fertig"},
+        {"Solved! Your score is 100.", "Solved! Your score is 100."},
+    };
+    for (const auto& c : cases) EXPECT_EQ(spoken(c.text), c.spoken) << c.text;
+
+    // Every story, the whole state and the sentence of every key along a walk through each problem.
+    for (int row = 0; row < kProblemCount; ++row) {
+        testing::PlacedGame game(row);
+        std::vector<std::string> said = {state_sentence(game.state),
+                                         "The story. " + game.texts.story_text};
+        const int32_t keys[] = {VK_DOWN, VK_UP, VK_UP,   VK_TAB, VK_UP,
+                                VK_TAB,  VK_UP, VK_DOWN, VK_F1};
+        for (int32_t vk : keys) {
+            const GameState before = game.state;
+            game.key(vk);
+            said.push_back(key_sentence(before, game.state, game.texts, vk, game.grid));
+        }
+        for (const std::string& text : said) {
+            const std::string out = spoken(text);
+            EXPECT_EQ(out.find_first_of(aloud), std::string::npos) << out;
+            EXPECT_EQ(out.find('\n'), std::string::npos) << out;
+            EXPECT_EQ(words(out), words(text)) << text;
+        }
+    }
 }
 
 }  // namespace

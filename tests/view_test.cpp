@@ -472,7 +472,7 @@ TEST(Printing, ResultsPageThroughThePrintPath) {
                                   "2 boxes weighing 190 pounds each.",
                                   "A truck carrying 20 boxes",
                                   "This is the demo version of Zarvo.",
-                                  "issue tracker."};
+                                  "web page."};
     qsizetype at = 0;
     for (const QString& piece : expected) {
         const qsizetype found = text.indexOf(piece, at);

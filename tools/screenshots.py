@@ -16,7 +16,7 @@ import e2e  # noqa: E402  (the same X server and game harness as the end-to-end 
 out = os.path.abspath(sys.argv[3] if len(sys.argv) > 3 else "screenshots")
 os.makedirs(out, exist_ok=True)
 for w, h in ((800, 600), (1024, 768), (1280, 1024), (1920, 1080)):
-    server = e2e.XServer(w, h, True)
+    server = e2e.XServer(w, h, "openbox")
     try:
         game = e2e.Game(server, ["--problem", "21"])
         try:
