@@ -93,11 +93,7 @@ CMainFrame::CMainFrame(CZarvokDoc& doc, CZarvokView* view)
     // A window manager maximizes the frame into the screen's new work area itself; without
     // one, the frame follows the screen, so that the next paint sees the new size.
     connect(view_, &CZarvokView::screenChanged, this, [this] {
-        if (x11_window_manager_running() || !windowHandle() || !windowHandle()->screen()) return;
-        setGeometry(windowHandle()->screen()->availableGeometry());
-        // Placing the frame by hand drops its maximized state; it is still the maximized
-        // frame of the new screen.
-        setWindowState(windowState() | Qt::WindowMaximized);
+        if (!x11_window_manager_running()) fill_screen();
     });
 
     // The accelerators other than Print: each one consumes its key.
@@ -132,9 +128,38 @@ void CMainFrame::show_maximized() {
     if (QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
     winId();  // the native window, so that the hints go out before it is shown
-    x11_offer_only_close(windowHandle());
+    x11_offer_close_and_maximize(windowHandle());
     showMaximized();
     activateWindow();  // without a window manager nobody else gives the game the keyboard
+}
+
+void CMainFrame::fill_screen() {
+    if (!windowHandle() || !windowHandle()->screen()) return;
+    const QRect area = windowHandle()->screen()->availableGeometry();
+    if (geometry() != area) setGeometry(area);
+    // Placing the frame by hand drops its maximized state; it is still the maximized frame of
+    // the screen.
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+// Without a window manager nobody else keeps the frame on the screen: another client that
+// moves or resizes it only has it put back, once Qt has taken in the new place.
+void CMainFrame::hold_screen() {
+    if (!isVisible() || !x11_without_window_manager()) return;
+    QTimer::singleShot(0, this, [this] {
+        const QScreen* screen = windowHandle() ? windowHandle()->screen() : nullptr;
+        if (screen && geometry() != screen->availableGeometry()) fill_screen();
+    });
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    hold_screen();
+}
+
+void CMainFrame::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    hold_screen();
 }
 
 void CMainFrame::changeEvent(QEvent* event) {
@@ -144,8 +169,13 @@ void CMainFrame::changeEvent(QEvent* event) {
     if (windowState() & Qt::WindowMinimized) return;
     if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
         // Un-maximized by the window manager: back to maximized; nothing is drawn meanwhile.
-        QTimer::singleShot(0, this,
-                           [this] { setWindowState(windowState() | Qt::WindowMaximized); });
+        // Asked only if the frame is still un-maximized by then, since a window manager may
+        // take a second request as one to restore it.
+        QTimer::singleShot(0, this, [this] {
+            if (!(windowState() &
+                  (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)))
+                setWindowState(windowState() | Qt::WindowMaximized);
+        });
     } else {
         view_->invalidate();
     }

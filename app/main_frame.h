@@ -38,8 +38,13 @@ class CMainFrame : public QMainWindow {
 
   protected:
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
   private:
+    // The frame takes the whole of the screen's available area, maximized.
+    void fill_screen();
+    void hold_screen();
     // The title and the caption follow the document; the view repaints unchanged.
     void document_changed();
 

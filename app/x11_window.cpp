@@ -65,13 +65,24 @@ bool x11_window_manager_running() {
     return c && window_manager_check(c) != XCB_WINDOW_NONE;
 }
 
-void x11_offer_only_close(QWindow* window) {
+bool x11_without_window_manager() {
+    xcb_connection_t* c = x11_connection();
+    return c && window_manager_check(c) == XCB_WINDOW_NONE;
+}
+
+void x11_offer_close_and_maximize(QWindow* window) {
     xcb_connection_t* c = x11_connection();
     if (!c || !window) return;
     const xcb_atom_t hints = atom(c, "_MOTIF_WM_HINTS");
     if (hints == XCB_ATOM_NONE) return;
-    enum : uint32_t { functions_given = 1, resize = 1 << 1, move = 1 << 2, close = 1 << 5 };
-    uint32_t functions = close;
+    enum : uint32_t {
+        functions_given = 1,
+        resize = 1 << 1,
+        move = 1 << 2,
+        maximize = 1 << 4,
+        close = 1 << 5
+    };
+    uint32_t functions = close | maximize;
     // Openbox reads only the resize and move functions of these hints, and keeps a window
     // maximized in the work area only while it may do both: without them the frame would
     // cover the whole screen and lose its title.

@@ -8,12 +8,16 @@ namespace zarvo {
 // True when the display is an X server with a window manager that says it is running
 // (_NET_SUPPORTING_WM_CHECK); false without one, and on other platforms.
 bool x11_window_manager_running();
+// True on an X server without a window manager.
+bool x11_without_window_manager();
 
-// Asks the window manager, through the Motif hints, to offer only closing the window: the
-// frame stays maximized at one size and place, so moving, resizing, maximizing and minimizing
-// would only be undone. Window managers that honour the hints drop those buttons and handles
-// (icewm does; Openbox honours only moving and resizing, and needs both to keep a window
-// maximized, so it is left them).
-void x11_offer_only_close(QWindow* window);
+// Asks the window manager, through the Motif hints, to offer only closing and maximizing the
+// window: the frame stays maximized at one size and place, so moving, resizing and minimizing
+// would only be undone. Maximizing stays allowed, since the window managers that honour the
+// hints (mutter, metacity, marco, xfwm4, icewm) refuse to maximize a window without it, and
+// the first three even take a request to maximize such a window for one to restore it. Openbox
+// honours only moving and resizing, and needs both to keep a window maximized, so it is left
+// them.
+void x11_offer_close_and_maximize(QWindow* window);
 
 }  // namespace zarvo

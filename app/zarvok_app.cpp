@@ -73,6 +73,11 @@ bool CZarvokApp::InitInstance() {
                          at.y(), view_->width(), view_->height());
             if (quit) QCoreApplication::exit(0);
         });
+        QObject::connect(view_, &CZarvokView::laidOutAgain, view_, [this] {
+            const QPoint at = view_->mapToGlobal(QPoint(0, 0));
+            std::fprintf(stderr, "zarvok: laid out again, view at %d,%d size %dx%d\n", at.x(),
+                         at.y(), view_->width(), view_->height());
+        });
     }
 
     frame_->show_maximized();

@@ -12,6 +12,7 @@
 
 #include "app/keys.h"
 #include "app/qt_surface.h"
+#include "app/x11_window.h"
 #include "puzzle/speech.h"
 
 namespace zarvo {
@@ -45,12 +46,25 @@ void CZarvokView::screen_moved() {
     invalidate();
 }
 
+// The screen the board was laid out on changed its size or its work area: the game ends, as
+// a changed client size ends it at the next paint. Not every window manager fits a maximized
+// frame to the new work area (icewm leaves it as it was when a dock goes away), so this does
+// not wait for the frame to change.
+void CZarvokView::screen_resized() {
+    if (board_.game.layout_ready == 1 && !canvas_.isNull() &&
+        screen_area() != layout_screen_area_) {
+        QCoreApplication::exit(0);
+        return;
+    }
+    screen_moved();
+}
+
 void CZarvokView::follow_screen(QScreen* screen) {
     if (watched_screen_) disconnect(watched_screen_, nullptr, this, nullptr);
     watched_screen_ = screen;
     if (!screen) return;
-    connect(screen, &QScreen::geometryChanged, this, &CZarvokView::screen_moved);
-    connect(screen, &QScreen::availableGeometryChanged, this, &CZarvokView::screen_moved);
+    connect(screen, &QScreen::geometryChanged, this, &CZarvokView::screen_resized);
+    connect(screen, &QScreen::availableGeometryChanged, this, &CZarvokView::screen_resized);
 }
 
 void CZarvokView::watch_screen() {
@@ -74,12 +88,22 @@ bool CZarvokView::size_settled() const {
     if (!require_maximized_) return true;
     // Whatever a window manager does to the frame (restore, resize, move, minimize), nothing
     // is drawn at any size but the one the board was laid out for. A new size is painted only
-    // once the screen's work area is no longer the one the board was laid out on, and the
-    // frame is maximized into it: then the paint procedure ends the game, as designed.
+    // once the frame is maximized into it and either the screen's work area is no longer the
+    // one the board was laid out on (then the paint procedure ends the game, as designed), or
+    // the board is laid out anew (see ensure_canvas).
     const bool maximized = window()->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
     if (canvas_.isNull()) return maximized;
     if (canvas_matches_view()) return true;
-    return maximized && screen_area() != layout_screen_area_;
+    return maximized && (screen_area() != layout_screen_area_ || may_lay_out_again());
+}
+
+// A window manager may still settle the maximized frame after the first paint (kwin adds its
+// title bar only then): while the line stands at its corner, nothing the student did is lost
+// by laying the board out again for the size the view really has. Without a window manager the
+// frame is put back on the whole screen instead (CMainFrame).
+bool CZarvokView::may_lay_out_again() const {
+    return board_.game.move_count == 0 && board_.game.game_over == 0 &&
+           screen_area() == layout_screen_area_ && x11_window_manager_running();
 }
 
 bool CZarvokView::canvas_matches_view() const {
@@ -92,6 +116,10 @@ bool CZarvokView::ensure_canvas() {
     const QSize pixels = size() * dpr;
     if (pixels.isEmpty()) return false;
     if (!canvas_matches_view()) {
+        if (!canvas_.isNull() && require_maximized_ && may_lay_out_again()) {
+            board_.game.layout_ready = 0;
+            laying_out_again_ = true;
+        }
         layout_screen_area_ = screen_area();
         canvas_ = QImage(pixels, QImage::Format_RGB32);
         canvas_.setDevicePixelRatio(dpr);
@@ -127,7 +155,10 @@ void CZarvokView::after_paint(PaintResult result) {
         announce(opening_sentence(board_.game));
         QTimer::singleShot(0, &sound_, &CuePlayer::load);
         emit firstPaintDone();
+    } else if (laying_out_again_) {
+        emit laidOutAgain();
     }
+    laying_out_again_ = false;
     emit gameChanged();
 }
 

@@ -62,6 +62,8 @@ class CZarvokView : public QWidget, private KeyShell {
   signals:
     void gameChanged();
     void firstPaintDone();
+    // The board was laid out anew for the size the maximized view settled at.
+    void laidOutAgain();
     // The screen the frame is on changed its size or its work area.
     void screenChanged();
 
@@ -77,9 +79,11 @@ class CZarvokView : public QWidget, private KeyShell {
     bool ensure_canvas();
     bool canvas_matches_view() const;
     bool size_settled() const;
+    bool may_lay_out_again() const;
     void watch_screen();
     void follow_screen(QScreen* screen);
     void screen_moved();
+    void screen_resized();
     QRect screen_area() const;
     void after_paint(PaintResult result);
 
@@ -102,6 +106,7 @@ class CZarvokView : public QWidget, private KeyShell {
     QString document_title_ = CZarvokDoc::untitled();
     bool paint_due_ = true;
     bool painted_once_ = false;
+    bool laying_out_again_ = false;
     bool require_maximized_ = false;
     QRect layout_screen_area_;  // the screen's work area when the board was laid out
     QWindow* watched_window_ = nullptr;

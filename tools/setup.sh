@@ -8,6 +8,7 @@ game="cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins 
   libxcb1-dev fonts-liberation2 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n"
 tests="libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth x11-utils x11-xserver-utils xdotool openbox icewm imagemagick poppler-utils sox
+  wmctrl xfwm4 marco mate-settings-daemon-common mate-themes mutter metacity kwin-x11 kwin-style-breeze
   valgrind python3 desktop-file-utils appstream pulseaudio pulseaudio-utils
   libxtst-dev libxdamage-dev at-spi2-core dbus orca speech-dispatcher speech-dispatcher-espeak-ng
   espeak-ng weston qt6-wayland
