@@ -209,10 +209,9 @@ void CZarvokView::keyPressEvent(QKeyEvent* event) {
     OnKeyDown(virtual_key(*event));
 }
 
-void CZarvokView::announce(std::string sentence) {
+void CZarvokView::announce(const std::string& sentence) {
     if (sentence.empty()) return;
-    last_sentence_ = std::move(sentence);
-    narration_.tell(spoken(state_sentence(board_.game)), spoken(last_sentence_));
+    narration_.tell(spoken(state_sentence(board_.game)), spoken(sentence));
 }
 
 // A menu, the About box or a dialog closed: the screen reader follows the keyboard back to

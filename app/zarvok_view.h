@@ -52,8 +52,6 @@ class CZarvokView : public QWidget, private KeyShell {
     const Board& board() const { return board_; }
     Board& board() { return board_; }
     const QImage& canvas() const { return canvas_; }
-    // What the last key did, or how the game opened, in a sentence for a screen reader.
-    const std::string& last_sentence() const { return last_sentence_; }
     BoardNarration& narration() { return narration_; }
     // What the last key drew, and so showed anew on the screen.
     const QRegion& last_key_damage() const { return last_key_damage_; }
@@ -98,10 +96,9 @@ class CZarvokView : public QWidget, private KeyShell {
     TileGrid inked_;       // where the canvas is not plain white
     TileGrid key_damage_;  // what the key being handled drew
     QRegion last_key_damage_;
-    std::string last_sentence_;
 
     // Tells a listening screen reader what changed; costs nothing when none listens.
-    void announce(std::string sentence);
+    void announce(const std::string& sentence);
     BoardNarration narration_{this};
     QString document_title_ = CZarvokDoc::untitled();
     bool paint_due_ = true;
