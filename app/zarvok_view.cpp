@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
+#include <cmath>
 #include <ctime>
 
 #include "app/keys.h"
@@ -106,6 +107,13 @@ bool CZarvokView::may_lay_out_again() const {
            screen_area() == layout_screen_area_ && x11_window_manager_running();
 }
 
+// At a fractional pixel ratio a cell's edges may share device pixels with its neighbours', and
+// every cell is drawn.
+bool CZarvokView::whole_pixels() const {
+    const qreal dpr = canvas_.devicePixelRatio();
+    return dpr == std::floor(dpr);
+}
+
 bool CZarvokView::canvas_matches_view() const {
     const qreal dpr = devicePixelRatioF();
     return !canvas_.isNull() && canvas_.size() == size() * dpr && canvas_.devicePixelRatio() == dpr;
@@ -124,6 +132,7 @@ bool CZarvokView::ensure_canvas() {
         canvas_ = QImage(pixels, QImage::Format_RGB32);
         canvas_.setDevicePixelRatio(dpr);
         canvas_.fill(Qt::white);
+        cells_.clear();
         inked_.reset(size());
         key_damage_.reset(size());
     }
@@ -135,7 +144,8 @@ void CZarvokView::OnDraw() {
     PaintResult result;
     {
         QPainter painter(&canvas_);
-        QtSurface dc(painter, Rect{0, 0, width(), height()}, nullptr, &inked_);
+        QtSurface canvas(painter, Rect{0, 0, width(), height()}, nullptr, &inked_);
+        CellFilter dc(cells_, canvas, whole_pixels());
         result = paint_board(dc, board_, local_now());
     }
     paint_due_ = false;
@@ -233,7 +243,8 @@ void CZarvokView::draw_key(const std::function<void(Surface&)>& draw) {
         QPainter painter(&canvas_);
         const QSize board = canvas_.deviceIndependentSize().toSize();
         key_damage_.clear_all();
-        QtSurface dc(painter, Rect{0, 0, board.width(), board.height()}, &key_damage_, &inked_);
+        QtSurface canvas(painter, Rect{0, 0, board.width(), board.height()}, &key_damage_, &inked_);
+        CellFilter dc(cells_, canvas, whole_pixels());
         draw(dc);
         drawn = key_damage_.region();
     }

@@ -12,6 +12,7 @@
 #include "app/tile_grid.h"
 #include "app/zarvok_doc.h"
 #include "board/board.h"
+#include "board/cell_filter.h"
 #include "board/key_path.h"
 #include "print/results_page.h"
 
@@ -76,6 +77,7 @@ class CZarvokView : public QWidget, private KeyShell {
   private:
     bool ensure_canvas();
     bool canvas_matches_view() const;
+    bool whole_pixels() const;
     bool size_settled() const;
     bool may_lay_out_again() const;
     void watch_screen();
@@ -93,6 +95,7 @@ class CZarvokView : public QWidget, private KeyShell {
     Board board_;
     CuePlayer sound_;
     QImage canvas_;
+    CellMemory cells_;     // what the canvas's cells hold
     TileGrid inked_;       // where the canvas is not plain white
     TileGrid key_damage_;  // what the key being handled drew
     QRegion last_key_damage_;

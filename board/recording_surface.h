@@ -22,6 +22,7 @@ class RecordingSurface : public Surface {
         COLORREF text_colour;
         std::string text;
         int format = 0;
+        friend bool operator==(const Op&, const Op&) = default;
     };
 
     explicit RecordingSurface(Rect client) : client_(client) {}

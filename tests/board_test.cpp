@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <string>
 
+#include "board/cell_filter.h"
 #include "board/layout.h"
 #include "board/palette.h"
 #include "board/recording_surface.h"
@@ -321,6 +322,71 @@ TEST(DrawBoard, FullAndPartialModes) {
     EXPECT_EQ(b.ellipses_with(palette::colour_brush[0].colour), 3);
     EXPECT_EQ(b.ellipses_with(palette::colour_brush[1].colour), 2);
     EXPECT_EQ(b.ellipses_with(palette::colour_brush[2].colour), 3);
+}
+
+TEST(CellFilter, LeavesOutOnlyCellsThatStandAsDrawn) {
+    // The board's own draws: a move draws again only the cells whose numbers changed, and the
+    // ones something else drew over since.
+    PaintedBoard b(21, 1024, 768);
+    b.key(VK_UP);  // takes the story away
+    CellMemory memory;
+    const auto drawn_texts = [&](int vk) {
+        RecordingSurface picture(Rect{0, 0, 1024, 768});
+        const KeyOutcome o = press_key(b.board, vk);
+        {
+            CellFilter dc(memory, picture);
+            carry_out(dc, b.board, o, testing::some_time());
+        }
+        return picture.texts();
+    };
+    drawn_texts(VK_UP);
+    using Texts = std::vector<std::string>;
+    const auto has = [](const Texts& texts, std::string_view text) {
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
+    };
+    const std::string hint_text = "To change color press the Tab key";
+    const Texts moved = drawn_texts(VK_UP);
+    for (const char* changed : {"3", "90", "17", "910"})
+        EXPECT_TRUE(has(moved, changed)) << changed;
+    for (const std::string& kept : {std::string("Boxes"), std::string("30"), std::string("110"),
+                                    std::string("  Blue"), hint_text, start_prompt()})
+        EXPECT_FALSE(has(moved, kept)) << kept;
+    EXPECT_EQ(drawn_texts(VK_TAB), Texts{});  // only the disc
+
+    // Something drawn over a cell outside any cell: that cell is drawn again.
+    RecordingSurface picture(Rect{0, 0, 1024, 768});
+    const Rect hint = b.board.layout.colour_hint_box;
+    {
+        CellFilter dc(memory, picture);
+        dc.MoveTo(hint.left, hint.top + 3);
+        dc.LineTo(hint.right, hint.top + 3);
+    }
+    const Texts after_line = drawn_texts(VK_UP);
+    EXPECT_TRUE(has(after_line, hint_text));
+    EXPECT_FALSE(has(after_line, "Boxes"));
+
+    // Two framed cells sharing a frame of one colour keep each other while their text stays
+    // off the frame; a text that reaches the frame makes its neighbour go again.
+    const auto cells = [&](std::string_view left_text, std::string_view right_text) {
+        RecordingSurface out(Rect{0, 0, 200, 100});
+        {
+            CellFilter dc(memory, out);
+            dc.SelectObject(Pen{0x7F7F7F});
+            dc.SelectObject(Font{10});
+            dc.Rectangle(0, 0, 61, 20);
+            dc.DrawText(left_text, Rect{0, 0, 61, 20}, DT_VCENTER | DT_SINGLELINE);
+            dc.Rectangle(60, 0, 121, 20);
+            dc.DrawText(right_text, Rect{60, 0, 121, 20}, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        }
+        return out.texts();
+    };
+    memory.clear();
+    EXPECT_EQ(cells("  ab", "1"), (Texts{"  ab", "1"}));
+    EXPECT_EQ(cells("  ab", "2"), Texts{"2"});
+    EXPECT_EQ(cells("  ab", "1"), Texts{"1"});
+    // 60 pixels wide: up to the frame, so the two cells are always drawn together.
+    EXPECT_EQ(cells("abcdefghijkl", "1"), (Texts{"abcdefghijkl", "1"}));
+    EXPECT_EQ(cells("abcdefghijkl", "1"), (Texts{"abcdefghijkl", "1"}));
 }
 
 TEST(DrawBoard, TableCellsAndGameOverPrompt) {

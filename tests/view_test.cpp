@@ -19,6 +19,7 @@
 #include <random>
 
 #include "app/about_dlg.h"
+#include "app/language.h"
 #include "app/main_frame.h"
 #include "app/zarvok_doc.h"
 #include "app/zarvok_view.h"
@@ -138,15 +139,25 @@ TEST(BoardOnScreen, HomeAfterAWinRepaintsANewProblem) {
 }
 
 TEST(BoardOnScreen, AnyKeySequenceLeavesWhatAFreshPaintShows) {
-    // Random keys, mostly Up, on three screen sizes; every 15 keys the screen is compared with
-    // a fresh paint of the same state, and after every key what changed with what it showed. Only
-    // the dots where segments start may differ: a full draw puts the new colour's dot there,
-    // partial draws leave the old one.
+    // Random keys, mostly Up, on three screen sizes and in languages whose labels fill their
+    // cells; every 15 keys the screen is compared with a fresh paint of the same state, and after
+    // every key what changed with what it showed. Only the dots where segments start may differ:
+    // a full draw puts the new colour's dot there, partial draws leave the old one.
     std::mt19937 random(2026);
     const int32_t keys[] = {VK_UP, VK_UP, VK_UP, VK_UP, VK_DOWN, VK_TAB, VK_SPACE, VK_F1, VK_HOME};
-    for (auto [w, h] : {std::pair{800, 600}, std::pair{1024, 768}, std::pair{1920, 1080}}) {
+    const struct {
+        int w, h;
+        const char* lang;
+    } screens[] = {{800, 600, "en"},
+                   {1024, 768, "en"},
+                   {1920, 1080, "en"},
+                   {1024, 768, "pt_BR"},
+                   {1280, 720, "pseudo"}};
+    for (auto [w, h, lang] : screens) {
+        ASSERT_TRUE(load_language(lang)) << lang;
         for (int problem : {0, 21}) {
-            SCOPED_TRACE(::testing::Message() << w << "x" << h << " problem " << problem);
+            SCOPED_TRACE(::testing::Message()
+                         << w << "x" << h << " " << lang << " problem " << problem);
             ViewAt v(problem, w, h);
             for (int step = 1; step <= 90; ++step) {
                 // Every pixel a key changes lies in what it reports for the screen.
@@ -184,6 +195,7 @@ TEST(BoardOnScreen, AnyKeySequenceLeavesWhatAFreshPaintShows) {
             }
         }
     }
+    load_language("en");
 }
 
 // The whole frame, maximized on the offscreen screen.

@@ -18,7 +18,8 @@ c++ -std=c++20 -O2 -o "$out/make_cues" "$src/tools/make_cues.cpp"
 flags="-std=c++20 -O2 -Wall -Wextra -Wpedantic -I$src"
 objects=""
 for f in puzzle/problem_table puzzle/game puzzle/story puzzle/speech puzzle/text \
-         board/text_layout board/layout board/board board/overlay board/paint board/key_path \
+         board/text_layout board/cell_filter board/layout board/board board/overlay board/paint \
+         board/key_path \
          print/results_page web/canvas_surface web/main; do
   o="$out/obj/$(echo "$f" | tr / _).o"
   if [ ! -f "$o" ] || [ "$src/$f.cpp" -nt "$o" ] || [ -n "$(find "$src/board" "$src/puzzle" "$src/print" "$src/web" -name '*.h' -newer "$o")" ]; then

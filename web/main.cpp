@@ -7,6 +7,7 @@
 #include <ctime>
 #include <string>
 
+#include "board/cell_filter.h"
 #include "board/key_path.h"
 #include "print/results_page.h"
 #include "puzzle/speech.h"
@@ -18,6 +19,7 @@ namespace zarvo::web {
 
 // clang-format off
 EM_JS(void, js_play_cue, (int id), { Module.playCue(id); });
+EM_JS(int, js_whole_pixels, (), { return Number.isInteger(window.devicePixelRatio || 1); });
 EM_JS(char*, js_format_date, (int y, int mo, int d, int h, int mi, int s), {
     const when = new Date(y, mo, d, h, mi, s);
     const date = when.toLocaleDateString(Module.languageCode, {dateStyle: "short"});
@@ -65,18 +67,26 @@ class Page : public KeyShell {
     bool pictured = false;
     std::string sentence;
     std::string text;  // what the last text query answered
+    CellMemory cells;  // what the canvas's cells hold
+    bool whole_pixels = true;
 
     void play_cue(Cue cue) override { js_play_cue(static_cast<int>(cue)); }
     bool has_picture() const override { return pictured; }
     void draw_key(const std::function<void(Surface&)>& draw) override {
-        CanvasSurface dc(client);
+        CanvasSurface canvas(client);
+        CellFilter dc(cells, canvas, whole_pixels);
         draw(dc);
     }
 
+    // A paint follows a new canvas: what its cells held is gone. At a fractional pixel ratio a
+    // cell's edges blend with what was under them, and every cell is drawn.
     int paint(int width, int height) {
         client = Rect{0, 0, width, height};
         lay_out_again(board);
-        CanvasSurface dc(client);
+        cells.clear();
+        whole_pixels = js_whole_pixels();
+        CanvasSurface canvas(client);
+        CellFilter dc(cells, canvas, whole_pixels);
         const PaintResult result = paint_board(dc, board, local_now());
         if (result == PaintResult::drawn && sentence.empty())
             sentence = opening_sentence(board.game);

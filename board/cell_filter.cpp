@@ -1,0 +1,240 @@
+#include "board/cell_filter.h"
+
+#include <algorithm>
+
+namespace zarvo {
+
+namespace {
+
+bool inside(const Rect& inner, const Rect& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+Rect overlap(const Rect& a, const Rect& b) {
+    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+            std::min(a.bottom, b.bottom)};
+}
+
+bool empty(const Rect& r) {
+    return r.right <= r.left || r.bottom <= r.top;
+}
+
+Rect inset(const Rect& r) {
+    return {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
+}
+
+}  // namespace
+
+CellFilter::CellFilter(CellMemory& memory, Surface& picture, bool skip)
+    : memory_(memory), picture_(picture), skip_(skip) {
+    if (!skip_) memory_.clear();
+}
+
+CellFilter::~CellFilter() {
+    close_cell();
+}
+
+// A call with everything it draws with; what its kind does not use is left at its default, so
+// that two calls that draw alike compare equal.
+CellFilter::Op CellFilter::op(Kind kind, const Rect& rect) const {
+    Op o{kind, rect, {}, {}, {}, 0, {}, 0};
+    if (kind == Kind::rectangle || kind == Kind::ellipse) {
+        o.pen = pen_;
+        o.brush = brush_;
+    } else if (kind == Kind::text) {
+        o.font = font_;
+        o.text_colour = text_colour_;
+    }
+    return o;
+}
+
+void CellFilter::SelectObject(const Pen& pen) {
+    pen_ = picture_pen_ = pen;
+    picture_.SelectObject(pen);
+}
+
+void CellFilter::SelectObject(const Brush& brush) {
+    brush_ = picture_brush_ = brush;
+    picture_.SelectObject(brush);
+}
+
+void CellFilter::SelectObject(const Font& font) {
+    font_ = picture_font_ = font;
+    picture_.SelectObject(font);
+}
+
+void CellFilter::SetTextColor(COLORREF colour) {
+    text_colour_ = picture_text_colour_ = colour;
+    picture_.SetTextColor(colour);
+}
+
+void CellFilter::start_cell(Op first) {
+    close_cell();
+    open_ = true;
+    cell_.rect = first.rect;
+    cell_.clean_frame = first.kind == Kind::rectangle;
+    cell_.ops.clear();
+    cell_.ops.push_back(std::move(first));
+}
+
+// Every opaque rectangle starts a cell of its own, even inside another one: the client's
+// clearing at a paint is a cell of nothing else.
+void CellFilter::Rectangle(int32_t l, int32_t t, int32_t r, int32_t b) {
+    Op o = op(Kind::rectangle, {l, t, r, b});
+    if (!empty(o.rect)) start_cell(std::move(o));
+}
+
+void CellFilter::FillRect(const Rect& rect, const Brush& brush) {
+    if (empty(rect)) return;
+    Op o = op(Kind::fill_rect, rect);
+    o.brush = brush;
+    start_cell(std::move(o));
+}
+
+void CellFilter::Ellipse(int32_t l, int32_t t, int32_t r, int32_t b) {
+    Op o = op(Kind::ellipse, {l, t, r, b});
+    if (open_ && inside(o.rect, cell_.rect)) {
+        cell_.clean_frame = cell_.clean_frame && inside(o.rect, inset(cell_.rect));
+        cell_.ops.push_back(std::move(o));
+        return;
+    }
+    close_cell();
+    forget(o.rect);
+    draw(o);
+}
+
+void CellFilter::MoveTo(int32_t x, int32_t y) {
+    x_ = x, y_ = y;
+    picture_.MoveTo(x, y);
+}
+
+void CellFilter::LineTo(int32_t x, int32_t y) {
+    close_cell();
+    // A slanted line's smoothed edge may reach a pixel to either side.
+    forget({std::min(x_, x) - 1, std::min(y_, y) - 1, std::max(x_, x) + 2, std::max(y_, y) + 2});
+    x_ = x, y_ = y;
+    picture_.LineTo(x, y);
+}
+
+void CellFilter::DrawText(std::string_view text, Rect& rect, int format) {
+    if (format & DT_CALCRECT) {
+        picture_.DrawText(text, rect, format);
+        return;
+    }
+    // Every surface clips text to its rectangle.
+    Op o = op(Kind::text, rect);
+    o.text = std::string(text);
+    o.format = format;
+    if (open_ && inside(rect, cell_.rect)) {
+        if (cell_.clean_frame) {
+            // Where one line of text lies, by its advance and its cell, with a pixel to spare
+            // on either side for letters that reach past their advance.
+            bool clean = (format & DT_SINGLELINE) != 0;
+            if (clean) {
+                const size_t first = std::min(text.find_first_not_of(' '), text.size());
+                const int32_t blanks =
+                    first ? picture_.GetTextExtentPoint32(text.substr(0, first)).cx : 0;
+                const Size size = picture_.GetTextExtentPoint32(text);
+                int32_t left = rect.left + blanks;
+                if (format & DT_CENTER) left = rect.left + (rect.width() - size.cx) / 2 + blanks;
+                if (format & DT_RIGHT) left = rect.right - size.cx + blanks;
+                int32_t top = rect.top;
+                if (format & DT_VCENTER) top = rect.top + (rect.height() - size.cy) / 2;
+                clean = inside({left - 1, top, left + size.cx - blanks + 1, top + size.cy},
+                               inset(cell_.rect));
+            }
+            cell_.clean_frame = clean;
+        }
+        cell_.ops.push_back(std::move(o));
+        return;
+    }
+    close_cell();
+    forget(rect);
+    picture_.DrawText(text, rect, format);
+}
+
+void CellFilter::TextOut(int32_t x, int32_t y, std::string_view text) {
+    close_cell();
+    // Letters may reach a little past their advance and their cell.
+    const Size size = picture_.GetTextExtentPoint32(text);
+    forget({x - size.cy, y - size.cy, x + size.cx + size.cy, y + 2 * size.cy});
+    picture_.TextOut(x, y, text);
+}
+
+Size CellFilter::GetTextExtentPoint32(std::string_view text) {
+    return picture_.GetTextExtentPoint32(text);
+}
+
+void CellFilter::close_cell() {
+    if (!open_) return;
+    open_ = false;
+    auto& cells = memory_.cells_;
+    const auto same = std::find_if(cells.begin(), cells.end(),
+                                   [&](const CellMemory::Cell& c) { return c.rect == cell_.rect; });
+    if (same != cells.end() && same->ops == cell_.ops) {
+        ++skipped_;
+        return;
+    }
+    forget(cell_.rect, &cell_);
+    for (const Op& o : cell_.ops) draw(o);
+    restore_state();
+    if (skip_) cells.push_back(std::move(cell_));
+    cell_ = {};
+    ++drawn_;
+}
+
+void CellFilter::forget(const Rect& area, const CellMemory::Cell* beside) {
+    auto& cells = memory_.cells_;
+    std::erase_if(cells, [&](const CellMemory::Cell& c) {
+        const Rect shared = overlap(c.rect, area);
+        if (empty(shared)) return false;
+        // Two cells whose frames of one colour share a ring: the shared pixels are that colour
+        // whichever is drawn last.
+        const bool rings_only = beside && beside->clean_frame && c.clean_frame &&
+                                beside->ops.front().pen == c.ops.front().pen &&
+                                empty(overlap(shared, inset(c.rect))) &&
+                                empty(overlap(shared, inset(beside->rect)));
+        return !rings_only;
+    });
+}
+
+void CellFilter::draw(const Op& o) {
+    if (o.kind == Kind::rectangle || o.kind == Kind::ellipse) {
+        if (!(picture_pen_ == o.pen)) picture_.SelectObject(picture_pen_ = o.pen);
+        if (!(picture_brush_ == o.brush)) picture_.SelectObject(picture_brush_ = o.brush);
+    } else if (o.kind == Kind::text) {
+        if (!(picture_font_ == o.font)) picture_.SelectObject(picture_font_ = o.font);
+        if (picture_text_colour_ != o.text_colour)
+            picture_.SetTextColor(picture_text_colour_ = o.text_colour);
+    }
+    Rect r = o.rect;
+    switch (o.kind) {
+        case Kind::rectangle:
+            picture_.Rectangle(r);
+            break;
+        case Kind::ellipse:
+            picture_.Ellipse(r);
+            break;
+        case Kind::fill_rect:
+            picture_.FillRect(r, o.brush);
+            break;
+        case Kind::text:
+            picture_.DrawText(o.text, r, o.format);
+            break;
+        default:
+            break;
+    }
+}
+
+// After a cell is drawn with the pens and fonts it was asked with, the picture gets back the
+// ones selected since.
+void CellFilter::restore_state() {
+    if (!(picture_pen_ == pen_)) picture_.SelectObject(picture_pen_ = pen_);
+    if (!(picture_brush_ == brush_)) picture_.SelectObject(picture_brush_ = brush_);
+    if (!(picture_font_ == font_)) picture_.SelectObject(picture_font_ = font_);
+    if (picture_text_colour_ != text_colour_)
+        picture_.SetTextColor(picture_text_colour_ = text_colour_);
+}
+
+}  // namespace zarvo

@@ -1,0 +1,98 @@
+// A surface in front of a picture's own that leaves out a cell drawn again just as it stands.
+//
+// Much of what a key draws repeats what is there already: a move redraws the whole table, the
+// hint and the prompt to change two numbers. A cell is an opaque rectangle (Rectangle or
+// FillRect) with the text and discs drawn inside it straight after. Everything in it is
+// decided by those calls alone, so when a cell's calls are the ones that drew the picture's cell
+// at the same place, and nothing has drawn over that place since, the cell's pixels are already
+// what the calls would draw, and the calls are left out. Everything else goes straight through.
+#pragma once
+
+#include <vector>
+
+#include "board/recording_surface.h"
+
+namespace zarvo {
+
+// What the cells of one picture hold: kept beside the picture, and cleared whenever the picture
+// is made anew or changed by anything but a CellFilter over it.
+class CellMemory {
+  public:
+    void clear() { cells_.clear(); }
+    size_t size() const { return cells_.size(); }
+
+  private:
+    friend class CellFilter;
+    struct Cell {
+        Rect rect;
+        std::vector<RecordingSurface::Op> ops;
+        // Only the frame's colour lies on the rectangle's outer ring, so a neighbour whose frame
+        // of the same colour shares that ring leaves the cell as it was.
+        bool clean_frame = false;
+    };
+    std::vector<Cell> cells_;
+};
+
+class CellFilter : public Surface {
+  public:
+    // With `skip` false every cell is drawn and none remembered.
+    CellFilter(CellMemory& memory, Surface& picture, bool skip = true);
+    ~CellFilter() override;
+
+    Rect GetClientRect() const override { return picture_.GetClientRect(); }
+    void SetBkMode() override { picture_.SetBkMode(); }
+    void SelectObject(const Pen& pen) override;
+    void SelectObject(const Brush& brush) override;
+    void SelectObject(const Font& font) override;
+    void Rectangle(int32_t l, int32_t t, int32_t r, int32_t b) override;
+    void Ellipse(int32_t l, int32_t t, int32_t r, int32_t b) override;
+    void MoveTo(int32_t x, int32_t y) override;
+    void LineTo(int32_t x, int32_t y) override;
+    void FillRect(const Rect& rect, const Brush& brush) override;
+    void SetTextColor(COLORREF colour) override;
+    void DrawText(std::string_view text, Rect& rect, int format) override;
+    void TextOut(int32_t x, int32_t y, std::string_view text) override;
+    Size GetTextExtentPoint32(std::string_view text) override;
+
+    using Surface::DrawText;
+    using Surface::Ellipse;
+    using Surface::Rectangle;
+
+    // Cells left out so far, and cells drawn.
+    int skipped() const { return skipped_; }
+    int drawn() const { return drawn_; }
+
+  private:
+    using Op = RecordingSurface::Op;
+    using Kind = RecordingSurface::Kind;
+
+    Op op(Kind kind, const Rect& rect) const;
+    void start_cell(Op first);
+    // Decides the open cell: left out, or drawn and remembered.
+    void close_cell();
+    // Draws `o` on the picture, with the pens and fonts it was asked with.
+    void draw(const Op& o);
+    // Whatever is drawn over `area` outside a cell: the cells it touches are no longer known.
+    void forget(const Rect& area, const CellMemory::Cell* beside = nullptr);
+    void restore_state();
+
+    CellMemory& memory_;
+    Surface& picture_;
+    bool skip_;
+    Pen pen_{0};
+    Brush brush_{0xFFFFFF};
+    Font font_{};
+    COLORREF text_colour_ = 0;
+    int32_t x_ = 0, y_ = 0;
+    // What the picture was last told, which differs from the above only while a cell is drawn.
+    Pen picture_pen_{0};
+    Brush picture_brush_{0xFFFFFF};
+    Font picture_font_{};
+    COLORREF picture_text_colour_ = 0;
+
+    bool open_ = false;
+    CellMemory::Cell cell_;
+    int skipped_ = 0, drawn_ = 0;
+};
+
+}  // namespace zarvo
