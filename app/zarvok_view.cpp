@@ -246,6 +246,7 @@ void CZarvokView::draw_key(const std::function<void(Surface&)>& draw) {
         QtSurface canvas(painter, Rect{0, 0, board.width(), board.height()}, &key_damage_, &inked_);
         CellFilter dc(cells_, canvas, whole_pixels());
         draw(dc);
+        dc.finish();
         drawn = key_damage_.region();
     }
     last_key_damage_ = drawn;

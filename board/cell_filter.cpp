@@ -31,8 +31,9 @@ CellFilter::CellFilter(CellMemory& memory, Surface& picture, bool skip)
     if (!skip_) memory_.clear();
 }
 
-CellFilter::~CellFilter() {
-    close_cell();
+void CellFilter::finish() {
+    for (CellMemory::Cell& cell : pending_) decide(cell);
+    pending_.clear();
 }
 
 // A call with everything it draws with; what its kind does not use is left at its default, so
@@ -70,12 +71,12 @@ void CellFilter::SetTextColor(COLORREF colour) {
 }
 
 void CellFilter::start_cell(Op first) {
-    close_cell();
-    open_ = true;
-    cell_.rect = first.rect;
-    cell_.clean_frame = first.kind == Kind::rectangle;
-    cell_.ops.clear();
-    cell_.ops.push_back(std::move(first));
+    settle(first.rect);
+    CellMemory::Cell cell;
+    cell.rect = first.rect;
+    cell.clean_frame = first.kind == Kind::rectangle;
+    cell.ops.push_back(std::move(first));
+    pending_.push_back(std::move(cell));
 }
 
 // Every opaque rectangle starts a cell of its own, even inside another one: the client's
@@ -92,14 +93,23 @@ void CellFilter::FillRect(const Rect& rect, const Brush& brush) {
     start_cell(std::move(o));
 }
 
+// Nothing drawn since a cell's rectangle has touched it, so what falls inside it belongs to it,
+// however much was drawn elsewhere meanwhile (the title's box is cleared first, its title drawn
+// last).
+CellMemory::Cell* CellFilter::cell_holding(const Rect& area) {
+    for (CellMemory::Cell& cell : pending_)
+        if (inside(area, cell.rect)) return &cell;
+    return nullptr;
+}
+
 void CellFilter::Ellipse(int32_t l, int32_t t, int32_t r, int32_t b) {
     Op o = op(Kind::ellipse, {l, t, r, b});
-    if (open_ && inside(o.rect, cell_.rect)) {
-        cell_.clean_frame = cell_.clean_frame && inside(o.rect, inset(cell_.rect));
-        cell_.ops.push_back(std::move(o));
+    if (CellMemory::Cell* cell = cell_holding(o.rect)) {
+        cell->clean_frame = cell->clean_frame && inside(o.rect, inset(cell->rect));
+        cell->ops.push_back(std::move(o));
         return;
     }
-    close_cell();
+    settle(o.rect);
     forget(o.rect);
     draw(o);
 }
@@ -110,9 +120,11 @@ void CellFilter::MoveTo(int32_t x, int32_t y) {
 }
 
 void CellFilter::LineTo(int32_t x, int32_t y) {
-    close_cell();
     // A slanted line's smoothed edge may reach a pixel to either side.
-    forget({std::min(x_, x) - 1, std::min(y_, y) - 1, std::max(x_, x) + 2, std::max(y_, y) + 2});
+    const Rect area{std::min(x_, x) - 1, std::min(y_, y) - 1, std::max(x_, x) + 2,
+                    std::max(y_, y) + 2};
+    settle(area);
+    forget(area);
     x_ = x, y_ = y;
     picture_.LineTo(x, y);
 }
@@ -123,42 +135,41 @@ void CellFilter::DrawText(std::string_view text, Rect& rect, int format) {
         return;
     }
     // Every surface clips text to its rectangle.
-    Op o = op(Kind::text, rect);
-    o.text = std::string(text);
-    o.format = format;
-    if (open_ && inside(rect, cell_.rect)) {
-        if (cell_.clean_frame) {
-            // Where one line of text lies, by its advance and its cell, with a pixel to spare
-            // on either side for letters that reach past their advance.
-            bool clean = (format & DT_SINGLELINE) != 0;
-            if (clean) {
-                const size_t first = std::min(text.find_first_not_of(' '), text.size());
-                const int32_t blanks =
-                    first ? picture_.GetTextExtentPoint32(text.substr(0, first)).cx : 0;
-                const Size size = picture_.GetTextExtentPoint32(text);
-                int32_t left = rect.left + blanks;
-                if (format & DT_CENTER) left = rect.left + (rect.width() - size.cx) / 2 + blanks;
-                if (format & DT_RIGHT) left = rect.right - size.cx + blanks;
-                int32_t top = rect.top;
-                if (format & DT_VCENTER) top = rect.top + (rect.height() - size.cy) / 2;
-                clean = inside({left - 1, top, left + size.cx - blanks + 1, top + size.cy},
-                               inset(cell_.rect));
-            }
-            cell_.clean_frame = clean;
-        }
-        cell_.ops.push_back(std::move(o));
+    if (CellMemory::Cell* cell = cell_holding(rect)) {
+        if (cell->clean_frame) cell->clean_frame = off_the_frame(text, rect, format, cell->rect);
+        Op o = op(Kind::text, rect);
+        o.text = std::string(text);
+        o.format = format;
+        cell->ops.push_back(std::move(o));
         return;
     }
-    close_cell();
+    settle(rect);
     forget(rect);
     picture_.DrawText(text, rect, format);
 }
 
+// Whether one line of text stays off the frame of `cell`, by its advance and its cell, with a
+// pixel to spare on either side for letters that reach past their advance.
+bool CellFilter::off_the_frame(std::string_view text, const Rect& rect, int format,
+                               const Rect& cell) {
+    if (!(format & DT_SINGLELINE)) return false;
+    const size_t first = std::min(text.find_first_not_of(' '), text.size());
+    const int32_t blanks = first ? picture_.GetTextExtentPoint32(text.substr(0, first)).cx : 0;
+    const Size size = picture_.GetTextExtentPoint32(text);
+    int32_t left = rect.left + blanks;
+    if (format & DT_CENTER) left = rect.left + (rect.width() - size.cx) / 2 + blanks;
+    if (format & DT_RIGHT) left = rect.right - size.cx + blanks;
+    int32_t top = rect.top;
+    if (format & DT_VCENTER) top = rect.top + (rect.height() - size.cy) / 2;
+    return inside({left - 1, top, left + size.cx - blanks + 1, top + size.cy}, inset(cell));
+}
+
 void CellFilter::TextOut(int32_t x, int32_t y, std::string_view text) {
-    close_cell();
     // Letters may reach a little past their advance and their cell.
     const Size size = picture_.GetTextExtentPoint32(text);
-    forget({x - size.cy, y - size.cy, x + size.cx + size.cy, y + 2 * size.cy});
+    const Rect area{x - size.cy, y - size.cy, x + size.cx + size.cy, y + 2 * size.cy};
+    settle(area);
+    forget(area);
     picture_.TextOut(x, y, text);
 }
 
@@ -166,21 +177,28 @@ Size CellFilter::GetTextExtentPoint32(std::string_view text) {
     return picture_.GetTextExtentPoint32(text);
 }
 
-void CellFilter::close_cell() {
-    if (!open_) return;
-    open_ = false;
+// Before anything is drawn over `area`, the cells waiting there are drawn (or left out). The
+// waiting cells never overlap one another: a cell that would is a reason to settle.
+void CellFilter::settle(const Rect& area) {
+    std::erase_if(pending_, [&](CellMemory::Cell& cell) {
+        if (empty(overlap(cell.rect, area))) return false;
+        decide(cell);
+        return true;
+    });
+}
+
+void CellFilter::decide(CellMemory::Cell& cell) {
     auto& cells = memory_.cells_;
     const auto same = std::find_if(cells.begin(), cells.end(),
-                                   [&](const CellMemory::Cell& c) { return c.rect == cell_.rect; });
-    if (same != cells.end() && same->ops == cell_.ops) {
+                                   [&](const CellMemory::Cell& c) { return c.rect == cell.rect; });
+    if (same != cells.end() && same->ops == cell.ops) {
         ++skipped_;
         return;
     }
-    forget(cell_.rect, &cell_);
-    for (const Op& o : cell_.ops) draw(o);
+    forget(cell.rect, &cell);
+    for (const Op& o : cell.ops) draw(o);
     restore_state();
-    if (skip_) cells.push_back(std::move(cell_));
-    cell_ = {};
+    if (skip_) cells.push_back(std::move(cell));
     ++drawn_;
 }
 

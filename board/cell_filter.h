@@ -37,7 +37,9 @@ class CellFilter : public Surface {
   public:
     // With `skip` false every cell is drawn and none remembered.
     CellFilter(CellMemory& memory, Surface& picture, bool skip = true);
-    ~CellFilter() override;
+    // Draws (or leaves out) the cells still waiting; the filter does so at its end too.
+    void finish();
+    ~CellFilter() override { finish(); }
 
     Rect GetClientRect() const override { return picture_.GetClientRect(); }
     void SetBkMode() override { picture_.SetBkMode(); }
@@ -68,8 +70,11 @@ class CellFilter : public Surface {
 
     Op op(Kind kind, const Rect& rect) const;
     void start_cell(Op first);
-    // Decides the open cell: left out, or drawn and remembered.
-    void close_cell();
+    CellMemory::Cell* cell_holding(const Rect& area);
+    bool off_the_frame(std::string_view text, const Rect& rect, int format, const Rect& cell);
+    void settle(const Rect& area);
+    // Leaves the cell out if the picture holds it already, else draws and remembers it.
+    void decide(CellMemory::Cell& cell);
     // Draws `o` on the picture, with the pens and fonts it was asked with.
     void draw(const Op& o);
     // Whatever is drawn over `area` outside a cell: the cells it touches are no longer known.
@@ -90,8 +95,9 @@ class CellFilter : public Surface {
     Font picture_font_{};
     COLORREF picture_text_colour_ = 0;
 
-    bool open_ = false;
-    CellMemory::Cell cell_;
+    // Cells whose calls are all known so far, drawn or left out only once something else is
+    // about to be drawn over them, or at the end.
+    std::vector<CellMemory::Cell> pending_;
     int skipped_ = 0, drawn_ = 0;
 };
 

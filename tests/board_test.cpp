@@ -348,8 +348,9 @@ TEST(CellFilter, LeavesOutOnlyCellsThatStandAsDrawn) {
     const Texts moved = drawn_texts(VK_UP);
     for (const char* changed : {"3", "90", "17", "910"})
         EXPECT_TRUE(has(moved, changed)) << changed;
-    for (const std::string& kept : {std::string("Boxes"), std::string("30"), std::string("110"),
-                                    std::string("  Blue"), hint_text, start_prompt()})
+    for (const std::string& kept :
+         {std::string("ZARVO"), std::string("Boxes"), std::string("30"), std::string("110"),
+          std::string("  Blue"), hint_text, start_prompt()})
         EXPECT_FALSE(has(moved, kept)) << kept;
     EXPECT_EQ(drawn_texts(VK_TAB), Texts{});  // only the disc
 
