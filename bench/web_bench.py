@@ -54,7 +54,7 @@ def main():
             page.driver.execute_async_script(
                 "navigator.serviceWorker.ready.then(() => setTimeout(arguments[0], 300))")
             client = page.js("return [zarvoPage.lastPaint.width, zarvoPage.lastPaint.height]")
-            web = min(page_key_ms(page) for _ in range(3))
+            web = min(page_key_ms(page) for _ in range(5))
         finally:
             page.close()
         native = min(native_key_ms(client[0], client[1], dpr) for _ in range(3))

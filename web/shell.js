@@ -103,14 +103,18 @@
 
   // The board's name says the whole game; the live region says what the key (or the opening
   // of a game) did, and only then.
-  function tellReader(say) {
-    const sentence = call("zarvo_sentence", "string", [], []);
-    if (say === true || (say === "new" && sentence !== page.said)) {
-      // Emptied first, so that the same sentence twice is still read twice.
-      live.textContent = "";
-      live.textContent = page.said = sentence;
+  // The story changes only with a new game: `newGame` is false for a key that did not start one.
+  function tellReader(say, newGame = true) {
+    if (say) {
+      const sentence = call("zarvo_sentence", "string", [], []);
+      if (say === true || sentence !== page.said) {
+        // Emptied first, so that the same sentence twice is still read twice.
+        live.textContent = "";
+        live.textContent = page.said = sentence;
+      }
     }
     board.setAttribute("aria-label", "Zarvo: " + call("zarvo_state", "string", [], []));
+    if (!newGame) return;
     const told = call("zarvo_story", "string", [], []);
     if (story.textContent !== told) story.textContent = told;
   }
@@ -150,7 +154,7 @@
       return;
     }
     if (flags & 1) showTitle();
-    tellReader((flags & 4) !== 0);
+    tellReader((flags & 4) !== 0, (flags & 1) !== 0);
   }
 
   // Ctrl+P after a win: the results page drawn at print resolution on the browser's paper
