@@ -68,7 +68,7 @@ EM_JS(void, js_clip, (int x, int y, int w, int h), {
 });
 EM_JS(void, js_unclip, (), {
     Module.ctx.restore();
-    Module.lastFill = Module.lastFont = null;  // what the context holds again
+    Module.lastFill = null;  // the colour of before the clip: not known here
 });
 // Words of one line, each at its own place: `runs` holds offset, length pairs into `text`.
 EM_JS(void, js_words, (const char* text, const int32_t* runs, const double* xs, int count,
@@ -120,12 +120,17 @@ struct CanvasSurface::FontEntry {
             if (c >= 0x80) n = std::min<size_t>(c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2, text.size() - i);
             const std::string_view letter = text.substr(i, n);
             if (n == 1) {
-                if (advance[c] < 0) advance[c] = measure(letter);
+                if (advance[c] < 0) {
+                    select();
+                    advance[c] = measure(letter);
+                }
                 w += advance[c];
             } else {
                 auto it = wide_advance.find(std::string(letter));
-                if (it == wide_advance.end())
+                if (it == wide_advance.end()) {
+                    select();
                     it = wide_advance.emplace(std::string(letter), measure(letter)).first;
+                }
                 w += it->second;
             }
             i += n;
@@ -136,15 +141,14 @@ struct CanvasSurface::FontEntry {
 
 namespace {
 
-// Fonts are made once per size and kept for the run, as on the desktop.
+// Fonts are made once per size and kept for the run, as on the desktop. A font goes to the
+// canvas only when a text is measured or drawn in it: setting the canvas's font costs a browser
+// more than drawing a word, and many fonts are selected for nothing but to be put back.
 CanvasSurface::FontEntry& font_entry(const Font& f) {
     static std::map<std::pair<int32_t, bool>, std::unique_ptr<CanvasSurface::FontEntry>> cache;
     const auto key = std::make_pair(f.height, f.bold());
     auto it = cache.find(key);
-    if (it != cache.end()) {
-        it->second->select();
-        return *it->second;
-    }
+    if (it != cache.end()) return *it->second;
     // The cell (ascent + descent) is what a positive height asks for; a negative height asks
     // for the em size itself.
     static const double cell_per_em = [] {
@@ -273,6 +277,7 @@ void CanvasSurface::DrawText(std::string_view text, Rect& rect, int format) {
         inside = inside && line.x >= rect.left && line.y >= rect.top &&
                  line.x + f.width(line.text) <= rect.right && line.y + f.cell <= rect.bottom;
     flush();
+    f.select();  // before the clip, so that the context holds it again after the clip
     if (!inside) js_clip(rect.left, rect.top, rect.width(), rect.height());
     for (const PlacedLine& line : lines) {
         if (line.y >= rect.bottom) break;
@@ -311,6 +316,7 @@ void CanvasSurface::draw_words(std::string_view text, double x, double baseline)
         at += font_->width(text.substr(start, end + 1 - start));
         start = end + 1;
     }
+    font_->select();
     js_words(text.data(), runs.data(), xs.data(), static_cast<int>(xs.size()), baseline,
              rgb(text_colour_));
 }
