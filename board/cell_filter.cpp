@@ -109,8 +109,7 @@ void CellFilter::Ellipse(int32_t l, int32_t t, int32_t r, int32_t b) {
         cell->ops.push_back(std::move(o));
         return;
     }
-    settle(o.rect);
-    forget(o.rect);
+    clear_way(o.rect);
     draw(o);
 }
 
@@ -123,8 +122,7 @@ void CellFilter::LineTo(int32_t x, int32_t y) {
     // A slanted line's smoothed edge may reach a pixel to either side.
     const Rect area{std::min(x_, x) - 1, std::min(y_, y) - 1, std::max(x_, x) + 2,
                     std::max(y_, y) + 2};
-    settle(area);
-    forget(area);
+    clear_way(area);
     x_ = x, y_ = y;
     picture_.LineTo(x, y);
 }
@@ -143,8 +141,7 @@ void CellFilter::DrawText(std::string_view text, Rect& rect, int format) {
         cell->ops.push_back(std::move(o));
         return;
     }
-    settle(rect);
-    forget(rect);
+    clear_way(rect);
     picture_.DrawText(text, rect, format);
 }
 
@@ -168,8 +165,7 @@ void CellFilter::TextOut(int32_t x, int32_t y, std::string_view text) {
     // Letters may reach a little past their advance and their cell.
     const Size size = picture_.GetTextExtentPoint32(text);
     const Rect area{x - size.cy, y - size.cy, x + size.cx + size.cy, y + 2 * size.cy};
-    settle(area);
-    forget(area);
+    clear_way(area);
     picture_.TextOut(x, y, text);
 }
 
@@ -187,19 +183,22 @@ void CellFilter::settle(const Rect& area) {
     });
 }
 
+void CellFilter::clear_way(const Rect& area) {
+    settle(area);
+    forget(area);
+}
+
 void CellFilter::decide(CellMemory::Cell& cell) {
     auto& cells = memory_.cells_;
     const auto same = std::find_if(cells.begin(), cells.end(),
                                    [&](const CellMemory::Cell& c) { return c.rect == cell.rect; });
     if (same != cells.end() && same->ops == cell.ops) {
-        ++skipped_;
         return;
     }
     forget(cell.rect, &cell);
     for (const Op& o : cell.ops) draw(o);
     restore_state();
     if (skip_) cells.push_back(std::move(cell));
-    ++drawn_;
 }
 
 void CellFilter::forget(const Rect& area, const CellMemory::Cell* beside) {

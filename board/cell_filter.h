@@ -19,7 +19,6 @@ namespace zarvo {
 class CellMemory {
   public:
     void clear() { cells_.clear(); }
-    size_t size() const { return cells_.size(); }
 
   private:
     friend class CellFilter;
@@ -60,10 +59,6 @@ class CellFilter : public Surface {
     using Surface::Ellipse;
     using Surface::Rectangle;
 
-    // Cells left out so far, and cells drawn.
-    int skipped() const { return skipped_; }
-    int drawn() const { return drawn_; }
-
   private:
     using Op = RecordingSurface::Op;
     using Kind = RecordingSurface::Kind;
@@ -73,6 +68,9 @@ class CellFilter : public Surface {
     CellMemory::Cell* cell_holding(const Rect& area);
     bool off_the_frame(std::string_view text, const Rect& rect, int format, const Rect& cell);
     void settle(const Rect& area);
+    // Something is drawn over `area` outside any cell: what waits there goes first, and what
+    // the picture held there is no longer known.
+    void clear_way(const Rect& area);
     // Leaves the cell out if the picture holds it already, else draws and remembers it.
     void decide(CellMemory::Cell& cell);
     // Draws `o` on the picture, with the pens and fonts it was asked with.
@@ -98,7 +96,6 @@ class CellFilter : public Surface {
     // Cells whose calls are all known so far, drawn or left out only once something else is
     // about to be drawn over them, or at the end.
     std::vector<CellMemory::Cell> pending_;
-    int skipped_ = 0, drawn_ = 0;
 };
 
 }  // namespace zarvo
