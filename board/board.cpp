@@ -1,5 +1,6 @@
 #include "board/board.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "board/palette.h"
@@ -115,9 +116,14 @@ void draw_full_graph(Surface& dc, const Board& b) {
     const int32_t g = l.grid_unit;
     const int32_t h = g / 2;
 
+    // The paper under the line: the graph's area and the two pixels its left labels reach past
+    // it, drawn as one group. Those two pixels are the background's colour already.
+    const Rect paper{std::min(l.graph_area.left, grid.left - 2 - 2 * g), l.graph_area.top,
+                     l.graph_area.right, l.graph_area.bottom};
+    dc.BeginGroup(paper);
     dc.SelectObject(blank_pen);
     dc.SelectObject(background_brush);
-    dc.Rectangle(l.graph_area);
+    dc.Rectangle(paper);
 
     dc.SelectObject(grid_pen);
     for (int32_t i = 0; i <= 100; ++i) {
@@ -146,6 +152,7 @@ void draw_full_graph(Surface& dc, const Board& b) {
                             p.box_total * i / 100);
         }
     }
+    dc.EndGroup();
 
     for (int c = 0; c < kColourCount; ++c) {
         const int32_t n = s.seg_boxes[c];

@@ -26,12 +26,13 @@ Rect inset(const Rect& r) {
 
 }  // namespace
 
-CellFilter::CellFilter(CellMemory& memory, Surface& picture, bool skip)
-    : memory_(memory), picture_(picture), skip_(skip) {
+CellFilter::CellFilter(CellMemory& memory, Surface& picture, bool skip, PixelStore* store)
+    : memory_(memory), picture_(picture), skip_(skip), store_(store) {
     if (!skip_) memory_.clear();
 }
 
 void CellFilter::finish() {
+    EndGroup();
     for (CellMemory::Cell& cell : pending_) decide(cell);
     pending_.clear();
 }
@@ -43,7 +44,9 @@ CellFilter::Op CellFilter::op(Kind kind, const Rect& rect) const {
     if (kind == Kind::rectangle || kind == Kind::ellipse) {
         o.pen = pen_;
         o.brush = brush_;
-    } else if (kind == Kind::text) {
+    } else if (kind == Kind::line_to) {
+        o.pen = pen_;
+    } else if (kind == Kind::text || kind == Kind::text_out) {
         o.font = font_;
         o.text_colour = text_colour_;
     }
@@ -83,13 +86,16 @@ void CellFilter::start_cell(Op first) {
 // clearing at a paint is a cell of nothing else.
 void CellFilter::Rectangle(int32_t l, int32_t t, int32_t r, int32_t b) {
     Op o = op(Kind::rectangle, {l, t, r, b});
-    if (!empty(o.rect)) start_cell(std::move(o));
+    if (empty(o.rect)) return;
+    if (grouping_) return note(o, o.rect);
+    start_cell(std::move(o));
 }
 
 void CellFilter::FillRect(const Rect& rect, const Brush& brush) {
     if (empty(rect)) return;
     Op o = op(Kind::fill_rect, rect);
     o.brush = brush;
+    if (grouping_) return note(o, rect);
     start_cell(std::move(o));
 }
 
@@ -104,6 +110,7 @@ CellMemory::Cell* CellFilter::cell_holding(const Rect& area) {
 
 void CellFilter::Ellipse(int32_t l, int32_t t, int32_t r, int32_t b) {
     Op o = op(Kind::ellipse, {l, t, r, b});
+    if (grouping_) return note(o, o.rect);
     if (CellMemory::Cell* cell = cell_holding(o.rect)) {
         cell->clean_frame = cell->clean_frame && inside(o.rect, inset(cell->rect));
         cell->ops.push_back(std::move(o));
@@ -116,14 +123,16 @@ void CellFilter::Ellipse(int32_t l, int32_t t, int32_t r, int32_t b) {
 void CellFilter::MoveTo(int32_t x, int32_t y) {
     x_ = x, y_ = y;
     picture_.MoveTo(x, y);
+    if (grouping_) note(op(Kind::move_to, {x, y, x, y}), {x, y, x, y});
 }
 
 void CellFilter::LineTo(int32_t x, int32_t y) {
     // A slanted line's smoothed edge may reach a pixel to either side.
     const Rect area{std::min(x_, x) - 1, std::min(y_, y) - 1, std::max(x_, x) + 2,
                     std::max(y_, y) + 2};
-    clear_way(area);
     x_ = x, y_ = y;
+    if (grouping_) return note(op(Kind::line_to, {x, y, x, y}), area);
+    clear_way(area);
     picture_.LineTo(x, y);
 }
 
@@ -133,6 +142,12 @@ void CellFilter::DrawText(std::string_view text, Rect& rect, int format) {
         return;
     }
     // Every surface clips text to its rectangle.
+    if (grouping_) {
+        Op o = op(Kind::text, rect);
+        o.text = std::string(text);
+        o.format = format;
+        return note(o, rect);
+    }
     if (CellMemory::Cell* cell = cell_holding(rect)) {
         if (cell->clean_frame) cell->clean_frame = off_the_frame(text, rect, format, cell->rect);
         Op o = op(Kind::text, rect);
@@ -165,6 +180,11 @@ void CellFilter::TextOut(int32_t x, int32_t y, std::string_view text) {
     // Letters may reach a little past their advance and their cell.
     const Size size = picture_.GetTextExtentPoint32(text);
     const Rect area{x - size.cy, y - size.cy, x + size.cx + size.cy, y + 2 * size.cy};
+    if (grouping_) {
+        Op o = op(Kind::text_out, {x, y, x, y});
+        o.text = std::string(text);
+        return note(o, area);
+    }
     clear_way(area);
     picture_.TextOut(x, y, text);
 }
@@ -217,10 +237,11 @@ void CellFilter::forget(const Rect& area, const CellMemory::Cell* beside) {
 }
 
 void CellFilter::draw(const Op& o) {
-    if (o.kind == Kind::rectangle || o.kind == Kind::ellipse) {
+    if (o.kind == Kind::rectangle || o.kind == Kind::ellipse || o.kind == Kind::line_to)
         if (!(picture_pen_ == o.pen)) picture_.SelectObject(picture_pen_ = o.pen);
+    if (o.kind == Kind::rectangle || o.kind == Kind::ellipse) {
         if (!(picture_brush_ == o.brush)) picture_.SelectObject(picture_brush_ = o.brush);
-    } else if (o.kind == Kind::text) {
+    } else if (o.kind == Kind::text || o.kind == Kind::text_out) {
         if (!(picture_font_ == o.font)) picture_.SelectObject(picture_font_ = o.font);
         if (picture_text_colour_ != o.text_colour)
             picture_.SetTextColor(picture_text_colour_ = o.text_colour);
@@ -239,7 +260,14 @@ void CellFilter::draw(const Op& o) {
         case Kind::text:
             picture_.DrawText(o.text, r, o.format);
             break;
-        default:
+        case Kind::text_out:
+            picture_.TextOut(r.left, r.top, o.text);
+            break;
+        case Kind::move_to:
+            picture_.MoveTo(r.left, r.top);
+            break;
+        case Kind::line_to:
+            picture_.LineTo(r.left, r.top);
             break;
     }
 }
@@ -252,6 +280,45 @@ void CellFilter::restore_state() {
     if (!(picture_font_ == font_)) picture_.SelectObject(picture_font_ = font_);
     if (picture_text_colour_ != text_colour_)
         picture_.SetTextColor(picture_text_colour_ = text_colour_);
+}
+
+// A group is drawn when it has no copy yet, or its calls differ from the ones that drew the
+// copy; it is then kept, when it covered its area first and stayed inside it.
+void CellFilter::BeginGroup(const Rect& area) {
+    if (!store_ || !skip_ || grouping_ || !store_->can_keep(area)) return;
+    clear_way(area);
+    grouping_ = true;
+    keepable_ = true;
+    group_.area = area;
+    group_.ops.clear();
+}
+
+void CellFilter::note(const Op& o, const Rect& reach) {
+    if (group_.ops.empty())
+        keepable_ =
+            (o.kind == Kind::rectangle || o.kind == Kind::fill_rect) && o.rect == group_.area;
+    keepable_ = keepable_ && inside(reach, group_.area);
+    group_.ops.push_back(o);
+}
+
+void CellFilter::EndGroup() {
+    if (!grouping_) return;
+    grouping_ = false;
+    auto& groups = memory_.groups_;
+    const auto same = std::find_if(groups.begin(), groups.end(), [&](const CellMemory::Group& g) {
+        return g.area == group_.area;
+    });
+    const bool kept = same != groups.end() && same->ops == group_.ops;
+    if (!(keepable_ && kept && store_->put_back(group_.area))) {
+        if (same != groups.end()) groups.erase(same);
+        for (const Op& o : group_.ops) draw(o);
+        if (keepable_) {
+            store_->keep(group_.area);
+            groups.push_back(std::move(group_));
+        }
+    }
+    restore_state();
+    picture_.MoveTo(x_, y_);
 }
 
 }  // namespace zarvo

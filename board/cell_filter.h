@@ -14,11 +14,25 @@
 
 namespace zarvo {
 
+// A picture that can keep a copy of an area's pixels and put it back.
+class PixelStore {
+  public:
+    virtual ~PixelStore() = default;
+    // Whether a copy of `area` is worth its keeping: putting it back costs less than drawing it.
+    virtual bool can_keep(const Rect& area) = 0;
+    virtual void keep(const Rect& area) = 0;
+    // False when it holds no copy of `area`.
+    virtual bool put_back(const Rect& area) = 0;
+};
+
 // What the cells of one picture hold: kept beside the picture, and cleared whenever the picture
 // is made anew or changed by anything but a CellFilter over it.
 class CellMemory {
   public:
-    void clear() { cells_.clear(); }
+    void clear() {
+        cells_.clear();
+        groups_.clear();
+    }
 
   private:
     friend class CellFilter;
@@ -30,12 +44,20 @@ class CellMemory {
         bool clean_frame = false;
     };
     std::vector<Cell> cells_;
+    // The groups whose pixels the picture's store keeps, with the calls that drew them. A copy
+    // is apart from the picture, so nothing drawn on the picture makes it wrong.
+    struct Group {
+        Rect area;
+        std::vector<RecordingSurface::Op> ops;
+    };
+    std::vector<Group> groups_;
 };
 
 class CellFilter : public Surface {
   public:
-    // With `skip` false every cell is drawn and none remembered.
-    CellFilter(CellMemory& memory, Surface& picture, bool skip = true);
+    // With `skip` false every cell is drawn and none remembered. With a `store`, a group whose
+    // calls are the ones it kept last is put back from there.
+    CellFilter(CellMemory& memory, Surface& picture, bool skip = true, PixelStore* store = nullptr);
     // Draws (or leaves out) the cells still waiting; the filter does so at its end too.
     void finish();
     ~CellFilter() override { finish(); }
@@ -54,6 +76,8 @@ class CellFilter : public Surface {
     void DrawText(std::string_view text, Rect& rect, int format) override;
     void TextOut(int32_t x, int32_t y, std::string_view text) override;
     Size GetTextExtentPoint32(std::string_view text) override;
+    void BeginGroup(const Rect& area) override;
+    void EndGroup() override;
 
     using Surface::DrawText;
     using Surface::Ellipse;
@@ -78,6 +102,8 @@ class CellFilter : public Surface {
     // Whatever is drawn over `area` outside a cell: the cells it touches are no longer known.
     void forget(const Rect& area, const CellMemory::Cell* beside = nullptr);
     void restore_state();
+    // Inside a group a drawing call is only noted, with the area it may reach.
+    void note(const Op& o, const Rect& reach);
 
     CellMemory& memory_;
     Surface& picture_;
@@ -96,6 +122,12 @@ class CellFilter : public Surface {
     // Cells whose calls are all known so far, drawn or left out only once something else is
     // about to be drawn over them, or at the end.
     std::vector<CellMemory::Cell> pending_;
+
+    PixelStore* store_;
+    bool grouping_ = false;
+    // Whether the group's calls so far cover its area first and stay inside it.
+    bool keepable_ = false;
+    CellMemory::Group group_;
 };
 
 }  // namespace zarvo

@@ -89,6 +89,11 @@ class Surface {
     virtual void DrawText(std::string_view text, Rect& rect, int format) = 0;
     virtual void TextOut(int32_t x, int32_t y, std::string_view text) = 0;
     virtual Size GetTextExtentPoint32(std::string_view text) = 0;
+    // The calls up to EndGroup cover the whole of `area` with opaque paint first, draw inside it
+    // alone and depend on nothing drawn before them, and they often come again unchanged (the
+    // graph's paper). A surface may keep the pixels they leave and put those back instead.
+    virtual void BeginGroup(const Rect& area) { (void)area; }
+    virtual void EndGroup() {}
 
     void Rectangle(const Rect& r) { Rectangle(r.left, r.top, r.right, r.bottom); }
     void Ellipse(const Rect& r) { Ellipse(r.left, r.top, r.right, r.bottom); }

@@ -390,6 +390,77 @@ TEST(CellFilter, LeavesOutOnlyCellsThatStandAsDrawn) {
     EXPECT_EQ(cells("abcdefghijkl", "1"), (Texts{"abcdefghijkl", "1"}));
 }
 
+TEST(CellFilter, PutsBackAGroupOnlyAsItWasKept) {
+    // A store that remembers what it was asked to keep, and can lose its copies.
+    struct Copies : PixelStore {
+        std::vector<Rect> kept;
+        int put = 0;
+        bool can_keep(const Rect&) override { return true; }
+        void keep(const Rect& area) override { kept.push_back(area); }
+        bool put_back(const Rect& area) override {
+            put += std::count(kept.begin(), kept.end(), area) > 0;
+            return std::count(kept.begin(), kept.end(), area) > 0;
+        }
+    } copies;
+    PaintedBoard b(21, 1024, 768);
+    b.key(VK_UP);  // takes the story away
+    b.key(VK_UP);
+    CellMemory memory;
+    using Texts = std::vector<std::string>;
+    const auto drawn = [&](int vk) {
+        RecordingSurface picture(Rect{0, 0, 1024, 768});
+        const KeyOutcome o = press_key(b.board, vk);
+        {
+            CellFilter dc(memory, picture, true, &copies);
+            carry_out(dc, b.board, o, testing::some_time());
+        }
+        return picture;
+    };
+    const auto has = [](const RecordingSurface& picture, std::string_view text) {
+        const Texts texts = picture.texts();
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
+    };
+    // The graph's paper is drawn and kept at the first Down, put back at the next; the line
+    // over it is drawn each time.
+    EXPECT_TRUE(has(drawn(VK_DOWN), "1000"));
+    ASSERT_EQ(copies.kept.size(), 1u);
+    const Rect paper = copies.kept[0];
+    EXPECT_EQ(paper.right, b.board.layout.graph_area.right);
+    drawn(VK_UP);
+    const RecordingSurface again = drawn(VK_DOWN);
+    EXPECT_FALSE(has(again, "1000"));
+    EXPECT_EQ(copies.put, 1);
+    EXPECT_TRUE(std::any_of(again.ops().begin(), again.ops().end(), [](const auto& op) {
+        return op.kind == RecordingSurface::Kind::line_to && op.pen == palette::segment_pen[0];
+    }));
+    // A store that lost its copy gets the paper drawn and kept again.
+    copies.kept.clear();
+    drawn(VK_UP);
+    EXPECT_TRUE(has(drawn(VK_DOWN), "1000"));
+    EXPECT_EQ(copies.kept, std::vector<Rect>{paper});
+
+    // A group that does not cover its area first, or reaches out of it, is drawn every time.
+    const auto group = [&](const Rect& first, const Rect& text) {
+        RecordingSurface out(Rect{0, 0, 200, 100});
+        {
+            CellFilter dc(memory, out, true, &copies);
+            dc.BeginGroup(Rect{0, 0, 50, 50});
+            dc.Rectangle(first);
+            dc.DrawText("x", text, DT_SINGLELINE);
+            dc.EndGroup();
+        }
+        return out.texts();
+    };
+    copies.kept.clear();
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(group({0, 0, 40, 50}, {0, 0, 10, 10}), Texts{"x"});
+        EXPECT_EQ(group({0, 0, 50, 50}, {45, 0, 55, 10}), Texts{"x"});
+    }
+    EXPECT_TRUE(copies.kept.empty());
+    EXPECT_EQ(group({0, 0, 50, 50}, {0, 0, 10, 10}), Texts{"x"});
+    EXPECT_EQ(group({0, 0, 50, 50}, {0, 0, 10, 10}), Texts{});
+}
+
 TEST(DrawBoard, TableCellsAndGameOverPrompt) {
     PaintedBoard b(21, 1024, 768);
     for (int i = 0; i < 17; ++i) b.key(VK_UP);  // 17 blue, 1 green, 2 red

@@ -70,6 +70,34 @@ EM_JS(void, js_unclip, (), {
     Module.ctx.restore();
     Module.lastFill = null;  // the colour of before the clip: not known here
 });
+// Copies of areas of the board's canvas, each in a canvas of its own, by the area; a new copy
+// replaces those it overlaps. A copy costs by its pixels, where drawing costs by its calls:
+// past about a million device pixels (the graph at 1920x1080, or at a pixel ratio of 2) the
+// browser draws the graph's paper faster than it copies it back.
+EM_JS(int, js_can_keep, (int w, int h), {
+    const s = Module.ctx.getTransform().a;
+    return w * h * s * s <= 1e6;
+});
+EM_JS(void, js_keep, (int l, int t, int w, int h), {
+    const c = Module.ctx, s = c.getTransform().a;
+    const kept = Module.kept || (Module.kept = new Map());
+    kept.forEach((copy, key) => {
+        const a = copy.area;
+        if (l < a[0] + a[2] && a[0] < l + w && t < a[1] + a[3] && a[1] < t + h) kept.delete(key);
+    });
+    const copy = document.createElement("canvas");
+    copy.width = w * s;
+    copy.height = h * s;
+    copy.getContext("2d").drawImage(c.canvas, l * s, t * s, w * s, h * s, 0, 0, w * s, h * s);
+    copy.area = [l, t, w, h];
+    kept.set(l + " " + t + " " + w + " " + h, copy);
+});
+EM_JS(int, js_put_back, (int l, int t, int w, int h), {
+    const copy = Module.kept && Module.kept.get(l + " " + t + " " + w + " " + h);
+    if (!copy) return 0;
+    Module.ctx.drawImage(copy, l, t, w, h);
+    return 1;
+});
 // Words of one line, each at its own place: `runs` holds offset, length pairs into `text`.
 EM_JS(void, js_words, (const char* text, const int32_t* runs, const double* xs, int count,
                        double y, int rgb), {
@@ -183,6 +211,20 @@ void CanvasSurface::fill(int32_t x, int32_t y, int32_t w, int32_t h, int colour)
     if (colour != batch_colour_) flush();
     batch_colour_ = colour;
     batch_.insert(batch_.end(), {x, y, w, h});
+}
+
+bool CanvasSurface::can_keep(const Rect& area) {
+    return js_can_keep(area.width(), area.height());
+}
+
+void CanvasSurface::keep(const Rect& area) {
+    flush();
+    js_keep(area.left, area.top, area.width(), area.height());
+}
+
+bool CanvasSurface::put_back(const Rect& area) {
+    flush();
+    return js_put_back(area.left, area.top, area.width(), area.height());
 }
 
 void CanvasSurface::flush() {

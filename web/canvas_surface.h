@@ -6,11 +6,12 @@
 
 #include <vector>
 
+#include "board/cell_filter.h"
 #include "board/surface.h"
 
 namespace zarvo::web {
 
-class CanvasSurface : public Surface {
+class CanvasSurface : public Surface, public PixelStore {
   public:
     // Draws on the canvas context the page has made current; `client` in the board's pixels.
     explicit CanvasSurface(Rect client);
@@ -30,6 +31,10 @@ class CanvasSurface : public Surface {
     void DrawText(std::string_view text, Rect& rect, int format) override;
     void TextOut(int32_t x, int32_t y, std::string_view text) override;
     Size GetTextExtentPoint32(std::string_view text) override;
+    // Copies of the canvas's pixels, kept in the page until a copy overlapping them comes.
+    bool can_keep(const Rect& area) override;
+    void keep(const Rect& area) override;
+    bool put_back(const Rect& area) override;
 
     using Surface::DrawText;
     using Surface::Ellipse;

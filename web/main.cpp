@@ -74,7 +74,7 @@ class Page : public KeyShell {
     bool has_picture() const override { return pictured; }
     void draw_key(const std::function<void(Surface&)>& draw) override {
         CanvasSurface canvas(client);
-        CellFilter dc(cells, canvas, whole_pixels);
+        CellFilter dc(cells, canvas, whole_pixels, &canvas);
         draw(dc);
     }
 
@@ -86,7 +86,7 @@ class Page : public KeyShell {
         cells.clear();
         whole_pixels = js_whole_pixels();
         CanvasSurface canvas(client);
-        CellFilter dc(cells, canvas, whole_pixels);
+        CellFilter dc(cells, canvas, whole_pixels, &canvas);
         const PaintResult result = paint_board(dc, board, local_now());
         if (result == PaintResult::drawn && sentence.empty())
             sentence = opening_sentence(board.game);

@@ -332,6 +332,9 @@ def scenario_resize(port):
         page.resize(1280, 1024)
         page.wait("zarvoPage.lastPaint.width === 1280")
         compare(page, ["Up"] * 4)
+        # A Down puts back the graph's paper as kept at this size, with the line drawn over it.
+        page.keys("Down", "Up", "Down")
+        compare(page, ["Up"] * 4 + ["Down", "Up", "Down"])
         check(not page.console_errors(), f"console errors: {page.console_errors()}")
     finally:
         page.close()
