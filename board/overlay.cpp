@@ -8,12 +8,12 @@
 namespace zarvo {
 
 std::string overlay_tail() {
-    return "\n" +
-           //: The last line of the story shown over the board
-           translated(ZARVOK_TEXT("Board",
-                                  "To start, press the Up arrow key. To remove this text, press "
-                                  "the space bar or press the Up arrow key.")) +
-           " ";
+    std::string tail = "\n";
+    //: The last line of the story shown over the board
+    tail += translated(ZARVOK_TEXT("Board",
+                                   "To start, press the Up arrow key. To remove this text, press "
+                                   "the space bar or press the Up arrow key."));
+    return tail + " ";
 }
 
 namespace {
