@@ -141,19 +141,17 @@ void CellFilter::DrawText(std::string_view text, Rect& rect, int format) {
         picture_.DrawText(text, rect, format);
         return;
     }
-    // Every surface clips text to its rectangle.
-    if (grouping_) {
+    const auto text_op = [&] {
         Op o = op(Kind::text, rect);
         o.text = std::string(text);
         o.format = format;
-        return note(o, rect);
-    }
+        return o;
+    };
+    // Every surface clips text to its rectangle.
+    if (grouping_) return note(text_op(), rect);
     if (CellMemory::Cell* cell = cell_holding(rect)) {
         if (cell->clean_frame) cell->clean_frame = off_the_frame(text, rect, format, cell->rect);
-        Op o = op(Kind::text, rect);
-        o.text = std::string(text);
-        o.format = format;
-        cell->ops.push_back(std::move(o));
+        cell->ops.push_back(text_op());
         return;
     }
     clear_way(rect);
@@ -309,7 +307,7 @@ void CellFilter::EndGroup() {
         return g.area == group_.area;
     });
     const bool kept = same != groups.end() && same->ops == group_.ops;
-    if (!(keepable_ && kept && store_->put_back(group_.area))) {
+    if (!(kept && store_->put_back(group_.area))) {
         if (same != groups.end()) groups.erase(same);
         for (const Op& o : group_.ops) draw(o);
         if (keepable_) {
