@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """The web page in Debian's chromium, headless, through chromedriver, against the page served
 on 127.0.0.1: whole problems played with real key events, the canvas compared with the
-desktop's offscreen drawing of the same state, the screen reader's sentences, the too-small
-message and a new layout at every size, printing, the sound cues, and the touch keys.
+desktop's offscreen drawing of the same state, the screen reader's sentences (and Orca speaking
+them, in a chromium on a desktop), the too-small message and a new layout at every size,
+printing, the sound cues, and the touch keys.
 
 usage: web_test.py SITE_DIR RENDER_STATE [SCENARIO ...]
 Exits 77 (skipped) where chromium, chromedriver or selenium are missing."""
@@ -443,11 +444,64 @@ def scenario_offline(port):
         page.close()
 
 
+def scenario_screen_reader(port):
+    """Orca, Debian's screen reader, with chromium on a desktop (Xvfb and openbox): the page
+    opens in Orca's focus mode, so that the arrow keys reach the game and not Orca's browse
+    mode, and Orca speaks each key's sentence from the live region, once."""
+    sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+    import screen_reader as sr
+    why = sr.missing() or (None if shutil.which("Xvfb") and shutil.which("openbox") and
+                           shutil.which("xdotool") else "Xvfb, openbox or xdotool is missing")
+    if why:
+        raise Failure(why)
+    read, write = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
+                             "-nolisten", "tcp"], pass_fds=[write], stderr=subprocess.DEVNULL)
+    os.close(write)
+    with os.fdopen(read) as f:
+        env = dict(os.environ, DISPLAY=":" + f.readline().strip())
+    wm = subprocess.Popen(["openbox"], env=env, stderr=subprocess.DEVNULL)
+    profile = tempfile.mkdtemp(prefix="zarvo-web-orca-")
+    orca = browser = None
+    try:
+        orca = sr.Orca(env)
+        browser = orca.start(["chromium", "--no-sandbox", "--no-first-run", "--disable-gpu",
+                              "--disable-background-networking", "--disable-sync",
+                              "--force-renderer-accessibility", f"--user-data-dir={profile}",
+                              f"--app=http://127.0.0.1:{port}/?problem=21"], orca.env)
+        orca.wait_for(lambda said: any(u.text.startswith("New problem") for u in said), 60,
+                      "the opening sentence was not spoken")
+        orca.wait_quiet()
+        check("Focus mode" in [u.text for u in orca.said()], "the page did not open in focus mode")
+        for key, expect in (("Up", r"^Blue: 1 box of 30 pounds"), ("Up", r"^Blue: 2 boxes"),
+                            ("Tab", r"^Green: 0 boxes so far"), ("Up", r"^Green: 1 box of 110"),
+                            ("Down", r"^Green: 0 boxes of 110")):
+            before = len(orca.said())
+            subprocess.run(["xdotool", "key", key], env=env, check=True)
+            orca.wait_for(lambda said: any(not sr.is_echo(u) for u in said[before:]), 10,
+                          f"Orca said nothing after {key}")
+            orca.wait_quiet()
+            ours = [u.text for u in orca.said()[before:] if not sr.is_echo(u)]
+            check(len(ours) == 1 and re.search(expect, ours[0]),
+                  f"after {key} Orca said {ours}, not one sentence like /{expect}/")
+    except sr.ScreenReaderFault as e:
+        raise Failure(str(e))
+    finally:
+        if browser:
+            browser.terminate()
+        if orca:
+            orca.close()
+        wm.terminate()
+        xvfb.terminate()
+        shutil.rmtree(profile, ignore_errors=True)
+
+
 def main():
     if not shutil.which("chromedriver") or not (shutil.which("chromium")):
         print("web_test: chromium or chromedriver is missing: skipped")
         return 77
-    names = sys.argv[3:] or ["solve", "sentences", "resize", "print", "sound", "touch", "offline"]
+    names = sys.argv[3:] or ["solve", "sentences", "resize", "print", "sound", "touch", "offline",
+                             "screen_reader"]
     server = serve()
     port = server.server_address[1]
     failed = 0
