@@ -215,12 +215,12 @@ void QtSurface::SelectObject(const Font& font) {
 
 void QtSurface::FillRect(const Rect& r, const Brush& brush) {
     if (r.right <= r.left || r.bottom <= r.top) return;
-    p_.fillRect(QRect(r.left, r.top, r.width(), r.height()), to_qcolor(brush.colour));
     if (brush.colour == 0xFFFFFF) {
         blank(r.left, r.top, r.right, r.bottom);
     } else {
         ink(r.left, r.top, r.right, r.bottom);
     }
+    p_.fillRect(QRect(r.left, r.top, r.width(), r.height()), to_qcolor(brush.colour));
 }
 
 void QtSurface::Rectangle(int32_t l, int32_t t, int32_t r, int32_t b) {

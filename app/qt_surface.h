@@ -13,7 +13,8 @@ namespace zarvo {
 class QtSurface : public Surface {
   public:
     // `client` is the drawing rectangle, in the painter's logical pixels. `damage`, where given,
-    // gets marked with what the drawing may change (what the screen must be shown anew);
+    // gets marked with what the drawing may change (what the screen must be shown anew), each
+    // time before the drawing, so that the grid can keep what was there;
     // `inked`, where given, is where the painter's device is not plain white: kept up to date
     // by the drawing, and used to leave white painted over white out of the damage.
     QtSurface(QPainter& painter, Rect client, TileGrid* damage = nullptr,

@@ -1,6 +1,7 @@
 #include "app/tile_grid.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace zarvo {
@@ -11,12 +12,81 @@ void TileGrid::reset(QSize size) {
     rows_ = (std::max(0, size.height()) + kTile - 1) / kTile;
     tiles_.assign(static_cast<size_t>(columns_) * rows_, 0);
     marked_ = 0;
+    kept_runs_.clear();
+    kept_pixels_.clear();
 }
 
 void TileGrid::clear_all() {
+    kept_runs_.clear();
+    kept_pixels_.clear();
     if (marked_ == 0) return;
     std::memset(tiles_.data(), 0, tiles_.size());
     marked_ = 0;
+}
+
+void TileGrid::keep_pixels_of(const QImage* image) {
+    kept_runs_.clear();
+    kept_pixels_.clear();
+    image_ = image && image->depth() == 32 ? image : nullptr;
+}
+
+QRect TileGrid::device_rect(int y, int x0, int x1) const {
+    const qreal dpr = image_->devicePixelRatio();
+    return QRectF(x0 * kTile * dpr, y * kTile * dpr, (x1 - x0 + 1) * kTile * dpr, kTile * dpr)
+               .toAlignedRect() &
+           image_->rect();
+}
+
+void TileGrid::mark_run(int y, int x0, int x1) {
+    std::memset(tiles_.data() + static_cast<size_t>(y) * columns_ + x0, 1,
+                static_cast<size_t>(x1 - x0 + 1));
+    marked_ += x1 - x0 + 1;
+    if (!image_) return;
+    const QRect r = device_rect(y, x0, x1);
+    if (r.isEmpty()) return;
+    kept_runs_.push_back({y, x0, x1, kept_pixels_.size()});
+    const auto* bits = reinterpret_cast<const uint32_t*>(image_->constBits());
+    const size_t stride = static_cast<size_t>(image_->bytesPerLine()) / 4;
+    for (int row = r.top(); row <= r.bottom(); ++row) {
+        const uint32_t* from = bits + row * stride + r.left();
+        kept_pixels_.insert(kept_pixels_.end(), from, from + r.width());
+    }
+}
+
+void TileGrid::unmark_unchanged() {
+    if (!image_) return;
+    const auto* bits = reinterpret_cast<const uint32_t*>(image_->constBits());
+    const size_t stride = static_cast<size_t>(image_->bytesPerLine()) / 4;
+    const qreal dpr = image_->devicePixelRatio();
+    std::vector<uint8_t> changed;
+    for (const Run& run : kept_runs_) {
+        const QRect r = device_rect(run.y, run.x0, run.x1);
+        changed.assign(static_cast<size_t>(run.x1 - run.x0 + 1), 0);
+        const uint32_t* kept = kept_pixels_.data() + run.at;
+        for (int row = r.top(); row <= r.bottom(); ++row, kept += r.width()) {
+            const uint32_t* now = bits + row * stride + r.left();
+            if (std::memcmp(now, kept, static_cast<size_t>(r.width()) * 4) == 0) continue;
+            // Only then tile by tile: most rows of a redrawn run are as they were.
+            for (int x = run.x0; x <= run.x1; ++x) {
+                uint8_t& flag = changed[static_cast<size_t>(x - run.x0)];
+                if (flag) continue;
+                const int left = std::max(r.left(), static_cast<int>(std::floor(x * kTile * dpr)));
+                const int right =
+                    std::min(r.right() + 1, static_cast<int>(std::ceil((x + 1) * kTile * dpr)));
+                flag =
+                    right > left && std::memcmp(now + (left - r.left()), kept + (left - r.left()),
+                                                static_cast<size_t>(right - left) * 4) != 0;
+            }
+        }
+        uint8_t* tiles = tiles_.data() + static_cast<size_t>(run.y) * columns_;
+        for (int x = run.x0; x <= run.x1; ++x)
+            if (!changed[static_cast<size_t>(x - run.x0)] && tiles[x]) {
+                tiles[x] = 0;
+                --marked_;
+            }
+    }
+    kept_runs_.clear();
+    kept_pixels_.clear();
 }
 
 // The tiles `r` touches, clipped to the surface; false if none.
@@ -32,10 +102,15 @@ void TileGrid::mark(const QRect& r) {
     int x0, y0, x1, y1;
     if (!tiles_of(r, x0, y0, x1, y1)) return;
     for (int y = y0; y <= y1; ++y) {
-        uint8_t* row = tiles_.data() + static_cast<size_t>(y) * columns_;
-        for (int x = x0; x <= x1; ++x) {
-            marked_ += row[x] == 0;
-            row[x] = 1;
+        const uint8_t* row = tiles_.data() + static_cast<size_t>(y) * columns_;
+        for (int x = x0; x <= x1;) {
+            if (row[x]) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x <= x1 && !row[x]) ++x;
+            mark_run(y, start, x - 1);
         }
     }
 }
@@ -62,19 +137,31 @@ void TileGrid::mark_where(const QRect& r, const TileGrid& other) {
     if (other.marked_ == 0 || !tiles_of(r, x0, y0, x1, y1)) return;
     for (int y = y0; y <= y1; ++y) {
         const size_t at = static_cast<size_t>(y) * columns_;
-        for (int x = x0; x <= x1; ++x)
-            if (other.tiles_[at + x] && !tiles_[at + x]) {
-                tiles_[at + x] = 1;
-                ++marked_;
+        const auto wanted = [&](int x) { return other.tiles_[at + x] && !tiles_[at + x]; };
+        for (int x = x0; x <= x1;) {
+            if (!wanted(x)) {
+                ++x;
+                continue;
             }
+            const int start = x;
+            while (x <= x1 && wanted(x)) ++x;
+            mark_run(y, start, x - 1);
+        }
     }
 }
 
 QRegion TileGrid::region() const {
-    struct Run {
+    // What a rectangle of its own costs the screen, in tiles copied: tiles closer than this
+    // share a rectangle.
+    constexpr int64_t kRectCost = 64;
+    struct Box {
         int x0, x1, y0, y1;  // tiles, inclusive
+        int64_t area() const { return int64_t{x1 - x0 + 1} * (y1 - y0 + 1); }
+        Box joined(const Box& o) const {
+            return {std::min(x0, o.x0), std::max(x1, o.x1), std::min(y0, o.y0), std::max(y1, o.y1)};
+        }
     };
-    std::vector<Run> done, open, next;
+    std::vector<Box> done, open, next;
     for (int y = 0; y < rows_; ++y) {
         const uint8_t* row = tiles_.data() + static_cast<size_t>(y) * columns_;
         next.clear();
@@ -83,28 +170,36 @@ QRegion TileGrid::region() const {
                 ++x;
                 continue;
             }
-            const int start = x;
+            Box run{x, x, y, y};
             while (x < columns_ && row[x]) ++x;
-            const auto same = std::find_if(open.begin(), open.end(), [&](const Run& r) {
-                return r.x0 == start && r.x1 == x - 1;
-            });
-            if (same != open.end()) {
-                next.push_back({start, x - 1, same->y0, y});
-                same->x0 = -1;  // carried on
-            } else {
-                next.push_back({start, x - 1, y, y});
+            run.x1 = x - 1;
+            if (!next.empty() && run.x0 - next.back().x1 - 1 <= kRectCost) {
+                next.back().x1 = run.x1;  // a gap in the row cheaper than a rectangle
+                continue;
+            }
+            next.push_back(run);
+        }
+        // A row's runs carry on the rectangles above them that they fit well enough.
+        for (Box& run : next) {
+            for (Box& above : open) {
+                if (above.x0 < 0) continue;
+                const Box both = above.joined(run);
+                if (both.area() - above.area() - run.area() > kRectCost) continue;
+                run = both;
+                above.x0 = -1;  // carried on
+                break;
             }
         }
-        for (const Run& r : open)
-            if (r.x0 >= 0) done.push_back(r);
+        for (const Box& b : open)
+            if (b.x0 >= 0) done.push_back(b);
         open.swap(next);
     }
     done.insert(done.end(), open.begin(), open.end());
     QRegion region;
     const QRect surface(QPoint(0, 0), size_);
-    for (const Run& r : done)
-        region += QRect(QPoint(r.x0 * kTile, r.y0 * kTile),
-                        QPoint(r.x1 * kTile + kTile - 1, r.y1 * kTile + kTile - 1)) &
+    for (const Box& b : done)
+        region += QRect(QPoint(b.x0 * kTile, b.y0 * kTile),
+                        QPoint(b.x1 * kTile + kTile - 1, b.y1 * kTile + kTile - 1)) &
                   surface;
     return region;
 }

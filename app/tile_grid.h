@@ -3,6 +3,7 @@
 // cost almost nothing, and the marked tiles come back as a few rectangles.
 #pragma once
 
+#include <QImage>
 #include <QRect>
 #include <QRegion>
 #include <cstdint>
@@ -25,17 +26,37 @@ class TileGrid {
     // Marks in this grid the tiles that `r` touches and `other` has marked.
     void mark_where(const QRect& r, const TileGrid& other);
 
+    // From now on a tile's pixels on `image` are copied aside as it is first marked, so that
+    // unmark_unchanged() can tell which marked tiles the drawing really changed. The drawing
+    // must mark a tile before it draws there. Null stops the copying.
+    void keep_pixels_of(const QImage* image);
+    // Unmarks the marked tiles whose pixels are what they were when first marked.
+    void unmark_unchanged();
+
     bool empty() const { return marked_ == 0; }
-    // The marked tiles as rectangles: runs along each row, joined down the rows they repeat in.
+    // The marked tiles as a few rectangles. Every rectangle costs the screen a copy of its own,
+    // so tiles close together share one, with the few unmarked tiles between them.
     QRegion region() const;
 
   private:
     bool tiles_of(const QRect& r, int& x0, int& y0, int& x1, int& y1) const;
+    // The pixels of tiles x0 to x1 of tile row y on the kept image, clipped to it.
+    QRect device_rect(int y, int x0, int x1) const;
+    // Marks tiles x0 to x1 of row y, none of them marked yet, keeping their pixels.
+    void mark_run(int y, int x0, int x1);
 
     int columns_ = 0, rows_ = 0;
     QSize size_;
     std::vector<uint8_t> tiles_;
     int64_t marked_ = 0;
+
+    const QImage* image_ = nullptr;
+    struct Run {
+        int y, x0, x1;  // tiles
+        size_t at;      // where its pixels start in kept_pixels_, row after row
+    };
+    std::vector<Run> kept_runs_;
+    std::vector<uint32_t> kept_pixels_;
 };
 
 }  // namespace zarvo

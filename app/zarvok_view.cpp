@@ -237,16 +237,21 @@ void CZarvokView::play_cue(Cue cue) {
 
 // The canvas keeps the board's size whatever the frame goes through meanwhile, so the key draws
 // on it as always and the screen shows it once the frame is back.
-void CZarvokView::draw_key(const std::function<void(Surface&)>& draw) {
+void CZarvokView::draw_key(const std::function<void(Surface&)>& draw, bool moves) {
     QRegion drawn;
     {
         QPainter painter(&canvas_);
         const QSize board = canvas_.deviceIndependentSize().toSize();
         key_damage_.clear_all();
+        // A move's drawing is compared with what was there, and only the tiles it changed are
+        // shown. The story's coming or going changes most of its tiles, and comparing them
+        // would cost more than showing them.
+        key_damage_.keep_pixels_of(moves ? &canvas_ : nullptr);
         QtSurface canvas(painter, Rect{0, 0, board.width(), board.height()}, &key_damage_, &inked_);
         CellFilter dc(cells_, canvas, whole_pixels());
         draw(dc);
         dc.finish();
+        key_damage_.unmark_unchanged();
         drawn = key_damage_.region();
     }
     last_key_damage_ = drawn;

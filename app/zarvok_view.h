@@ -90,7 +90,7 @@ class CZarvokView : public QWidget, private KeyShell {
     // What a key needs of the shell: its cues, and the canvas to draw on.
     void play_cue(Cue cue) override;
     bool has_picture() const override { return !canvas_.isNull(); }
-    void draw_key(const std::function<void(Surface&)>& draw) override;
+    void draw_key(const std::function<void(Surface&)>& draw, bool moves) override;
 
     Board board_;
     CuePlayer sound_;

@@ -22,8 +22,12 @@ KeyStep handle_key(Board& board, int32_t vk, KeyShell& shell, bool listened, con
             step.paint_due = true;
             return step;
         }
+        const bool story_goes = outcome.erase_overlay && overlay_up;
+        const bool moves = !story_goes && (outcome.redraw == Redraw::colour_disc ||
+                                           outcome.redraw == Redraw::board_partial ||
+                                           outcome.redraw == Redraw::board_full);
         shell.draw_key(
-            [&](Surface& dc) { step.paint_result = carry_out(dc, board, outcome, local); });
+            [&](Surface& dc) { step.paint_result = carry_out(dc, board, outcome, local); }, moves);
         step.painted = outcome.redraw == Redraw::paint;
     }
     if (listened)

@@ -19,8 +19,10 @@ class KeyShell {
     // Whether there is a picture of the board for a key to draw on. Before the first paint a key
     // only changes the game, and the first paint shows the board as it is then.
     virtual bool has_picture() const = 0;
-    // Runs `draw` on a surface over the picture, then shows what it drew.
-    virtual void draw_key(const std::function<void(Surface&)>& draw) = 0;
+    // Runs `draw` on a surface over the picture, then shows what it drew. `moves` says that the
+    // drawing is a move's, which draws again much of what the picture holds and changes little
+    // of it; putting up or taking down the story, or a new game, changes most of what it draws.
+    virtual void draw_key(const std::function<void(Surface&)>& draw, bool moves) = 0;
 };
 
 struct KeyStep {

@@ -29,7 +29,7 @@ struct Offscreen : KeyShell {
     QImage canvas;
     void play_cue(Cue) override {}
     bool has_picture() const override { return true; }
-    void draw_key(const std::function<void(Surface&)>& draw) override {
+    void draw_key(const std::function<void(Surface&)>& draw, bool) override {
         QPainter painter(&canvas);
         const QSize size = canvas.deviceIndependentSize().toSize();
         QtSurface dc(painter, Rect{0, 0, size.width(), size.height()});
@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
     shell.canvas.setDevicePixelRatio(dpr);
     shell.canvas.fill(Qt::white);
     std::tm local{};
-    shell.draw_key([&](Surface& dc) { paint_board(dc, board, local); });
+    shell.draw_key([&](Surface& dc) { paint_board(dc, board, local); }, false);
 
     if (std::strcmp(argv[6], "--time") == 0) {
         // The desktop's own view, as a key reaches it, at the same client size.

@@ -210,6 +210,9 @@ def key_to_pixels(tmp):
                     share = 100 * area / (w * h)  # the X screen's own pixels
                     rows.append((size, f"{figure}: damage", f"{share:8.2f} %", "the window",
                                  f"{w}x{h}", "-", "< 5%", verdict(share < 5)))
+                elif area == 0:
+                    # The key drew again just what was there, and the screen got nothing.
+                    rows.append((size, f"{figure}: changes no pixel", "-", "-", "-", "-", "-", "info"))
                 else:
                     # A new story's large glyphs at 4K are allowed more than a plain update.
                     limit = 3 if figure in ("Home", "F1") and w >= 3840 else 1.5

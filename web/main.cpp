@@ -72,7 +72,7 @@ class Page : public KeyShell {
 
     void play_cue(Cue cue) override { js_play_cue(static_cast<int>(cue)); }
     bool has_picture() const override { return pictured; }
-    void draw_key(const std::function<void(Surface&)>& draw) override {
+    void draw_key(const std::function<void(Surface&)>& draw, bool) override {
         CanvasSurface canvas(client);
         CellFilter dc(cells, canvas, whole_pixels, &canvas);
         draw(dc);
