@@ -182,25 +182,29 @@ QString QtSurface::arial_family() {
     return family;
 }
 
-QtSurface::QtSurface(QPainter& painter, Rect client, TileGrid* damage, TileGrid* inked)
+QtSurface::QtSurface(QPainter& painter, Rect client, TileGrid* damage, TileGrid* inked,
+                     TileGrid* drawn_on)
     : p_(painter),
       client_(client),
       font_(&font_entry(Font{}, painter.device())),
       damage_(damage),
-      inked_(inked) {
+      inked_(inked),
+      drawn_on_(drawn_on) {
     p_.setRenderHint(QPainter::Antialiasing, false);
     p_.setRenderHint(QPainter::TextAntialiasing, true);
 }
 
 void QtSurface::ink(int32_t l, int32_t t, int32_t r, int32_t b) {
-    if (!damage_ && !inked_) return;
+    if (!damage_ && !inked_ && !drawn_on_) return;
     const QRect drawn(l, t, r - l, b - t);
     if (damage_) damage_->mark(drawn);
     if (inked_) inked_->mark(drawn);
+    if (drawn_on_) drawn_on_->mark(drawn);
 }
 
 void QtSurface::blank(int32_t l, int32_t t, int32_t r, int32_t b) {
     const QRect area(l, t, r - l, b - t);
+    if (drawn_on_) drawn_on_->mark(area);
     if (!inked_) {
         if (damage_) damage_->mark(area);
         return;

@@ -16,9 +16,10 @@ class QtSurface : public Surface {
     // gets marked with what the drawing may change (what the screen must be shown anew), each
     // time before the drawing, so that the grid can keep what was there;
     // `inked`, where given, is where the painter's device is not plain white: kept up to date
-    // by the drawing, and used to leave white painted over white out of the damage.
-    QtSurface(QPainter& painter, Rect client, TileGrid* damage = nullptr,
-              TileGrid* inked = nullptr);
+    // by the drawing, and used to leave white painted over white out of the damage. `drawn_on`,
+    // where given, gets marked with everything drawn.
+    QtSurface(QPainter& painter, Rect client, TileGrid* damage = nullptr, TileGrid* inked = nullptr,
+              TileGrid* drawn_on = nullptr);
 
     Rect GetClientRect() const override { return client_; }
     void SetBkMode() override {}  // text never paints its background here
@@ -54,6 +55,7 @@ class QtSurface : public Surface {
     int32_t x_ = 0, y_ = 0;
     TileGrid* damage_;
     TileGrid* inked_;
+    TileGrid* drawn_on_;
 
     // Drawing in colour, and painting plain white, over (l, t)-(r, b).
     void ink(int32_t l, int32_t t, int32_t r, int32_t b);

@@ -135,6 +135,7 @@ bool CZarvokView::ensure_canvas() {
         cells_.clear();
         inked_.reset(size());
         key_damage_.reset(size());
+        copies_.reset(size());
     }
     return true;
 }
@@ -148,6 +149,7 @@ void CZarvokView::OnDraw() {
         CellFilter dc(cells_, canvas, whole_pixels());
         result = paint_board(dc, board_, local_now());
     }
+    copies_.forget();
     paint_due_ = false;
     after_paint(result);
 }
@@ -247,10 +249,13 @@ void CZarvokView::draw_key(const std::function<void(Surface&)>& draw, bool moves
         // shown. The story's coming or going changes most of its tiles, and comparing them
         // would cost more than showing them.
         key_damage_.keep_pixels_of(moves ? &canvas_ : nullptr);
-        QtSurface canvas(painter, Rect{0, 0, board.width(), board.height()}, &key_damage_, &inked_);
-        CellFilter dc(cells_, canvas, whole_pixels());
+        QtSurface canvas(painter, Rect{0, 0, board.width(), board.height()}, &key_damage_, &inked_,
+                         &copies_.drawn_on());
+        copies_.attach(painter, key_damage_, inked_);
+        CellFilter dc(cells_, canvas, whole_pixels(), &copies_);
         draw(dc);
         dc.finish();
+        copies_.detach();
         key_damage_.unmark_unchanged();
         drawn = key_damage_.region();
     }

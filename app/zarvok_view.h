@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "app/board_accessible.h"
+#include "app/canvas_copy.h"
 #include "app/sound.h"
 #include "app/tile_grid.h"
 #include "app/zarvok_doc.h"
@@ -98,6 +99,7 @@ class CZarvokView : public QWidget, private KeyShell {
     CellMemory cells_;     // what the canvas's cells hold
     TileGrid inked_;       // where the canvas is not plain white
     TileGrid key_damage_;  // what the key being handled drew
+    CanvasCopy copies_;    // the graph's paper, kept as pixels
     QRegion last_key_damage_;
 
     // Tells a listening screen reader what changed; costs nothing when none listens.
