@@ -256,7 +256,8 @@ void QtSurface::LineTo(int32_t x, int32_t y) {
     const int32_t x0 = x_, y0 = y_;
     x_ = x;
     y_ = y;
-    ink(std::min(x0, x), std::min(y0, y), std::max(x0, x) + 1, std::max(y0, y) + 1);
+    if (y0 == y || x0 == x)
+        ink(std::min(x0, x), std::min(y0, y), std::max(x0, x) + 1, std::max(y0, y) + 1);
     if (y0 == y) {  // horizontal: from x0 up to but not including x
         if (x > x0) p_.fillRect(QRect(x0, y, x - x0, 1), pen);
         if (x < x0) p_.fillRect(QRect(x + 1, y, x0 - x, 1), pen);
@@ -279,6 +280,17 @@ void QtSurface::LineTo(int32_t x, int32_t y) {
         const int32_t e2 = 2 * err;
         if (e2 >= dy) err += dy, cx += sx;
         if (e2 <= dx) err += dx, cy += sy;
+    }
+    // A slanting line's tiles, not its bounding box: a long segment's box holds many times the
+    // pixels it draws. The points are cut where they pass into another row of tiles.
+    for (qsizetype i = 0; i < points.size();) {
+        const int band = points[i].y() / TileGrid::kTile;
+        int32_t l = points[i].x(), r = l, t = points[i].y(), b = t;
+        for (; i < points.size() && points[i].y() / TileGrid::kTile == band; ++i) {
+            l = std::min(l, points[i].x()), r = std::max(r, points[i].x());
+            t = std::min(t, points[i].y()), b = std::max(b, points[i].y());
+        }
+        ink(l, t, r + 1, b + 1);
     }
     p_.setPen(QPen(pen, 0));
     p_.drawPoints(points);
