@@ -1,11 +1,12 @@
 #include "app/sound.h"
 
-#include <QAudioDevice>
-#include <QAudioSink>
+#include <QCoreApplication>
 #include <QFile>
-#include <QMediaDevices>
+#include <QLibrary>
 #include <QtEndian>
 #include <cstring>
+
+#include "app/cue_sinks.h"
 
 namespace zarvo {
 
@@ -42,9 +43,6 @@ bool parse_wave(const QByteArray& image, WaveClip& clip) {
                 return false;
             clip.samples = image.mid(body, chunk);
             clip.frames = chunk / (clip.channels * clip.bits / 8);
-            clip.format.setChannelCount(clip.channels);
-            clip.format.setSampleRate(clip.rate);
-            clip.format.setSampleFormat(clip.bits == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
             return true;
         }
         pos = body + chunk + (chunk & 1);
@@ -54,43 +52,39 @@ bool parse_wave(const QByteArray& image, WaveClip& clip) {
 
 CuePlayer::CuePlayer(QObject* parent) : QObject(parent) {}
 
+CuePlayer::~CuePlayer() = default;
+
+namespace {
+
+// The sound module: next to the program where it was built, else in the library folder of the
+// installation the program runs from, else where it was to be installed.
+MakeCueSinks sound_module() {
+    const QString here = QCoreApplication::applicationDirPath();
+    for (const QString& dir : {here, here + QStringLiteral("/../" ZARVO_MODULE_LIBDIR "/zarvok"),
+                               QStringLiteral(ZARVO_MODULE_DIR)}) {
+        QLibrary module(dir + QStringLiteral("/zarvok_sound"));
+        if (auto make = reinterpret_cast<MakeCueSinks>(module.resolve(kMakeCueSinks))) return make;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 void CuePlayer::load() {
     if (loaded_) return;
     loaded_ = true;
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    const bool output_ok = !device.isNull();
+    WaveClip clips[3];
     for (int i = 0; i < 3; ++i) {
-        Cue& cue = cues_[i];
         QFile file(QStringLiteral(":/sound/%1.wav").arg(101 + i));
-        if (!file.open(QIODevice::ReadOnly) || !parse_wave(file.readAll(), cue.clip)) continue;
-        if (!output_ok || !device.isFormatSupported(cue.clip.format)) continue;
-        // A fifth of a second of silence after the clip: outputs may drop the last bit they get.
-        const int frame_bytes = cue.clip.channels * cue.clip.bits / 8;
-        const char silence = cue.clip.bits == 8 ? char(0x80) : char(0);
-        cue.padded = cue.clip.samples + QByteArray(cue.clip.rate / 5 * frame_bytes, silence);
-        cue.buffer.setData(cue.padded);
-        cue.sink = std::make_unique<QAudioSink>(device, cue.clip.format);
+        if (!file.open(QIODevice::ReadOnly) || !parse_wave(file.readAll(), clips[i]))
+            clips[i] = WaveClip{};
     }
-}
-
-CuePlayer::~CuePlayer() {
-    for (Cue& cue : cues_)
-        if (cue.sink) cue.sink->stop();
+    if (const MakeCueSinks make = sound_module()) sinks_.reset(make(clips, 3));
 }
 
 void CuePlayer::play_sound(int id) {
-    if (id < 101 || id > 103) return;
-    Cue& cue = cues_[id - 101];
-    if (!cue.sink) return;
-    if (playing_ && playing_->sink) playing_->sink->stop();
-    cue.buffer.close();
-    if (!cue.buffer.open(QIODevice::ReadOnly)) return;
-    // Asked for again at every start: a sink asks the server for the size it got last time,
-    // and a PulseAudio server hands back a little less each time, until the stream is too
-    // small ever to start and the cue falls silent for good.
-    cue.sink->setBufferSize(cue.padded.size());
-    cue.sink->start(&cue.buffer);
-    playing_ = &cue;
+    if (id < 101 || id > 103 || !sinks_) return;
+    sinks_->play(id - 101);
 }
 
 }  // namespace zarvo

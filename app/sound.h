@@ -2,19 +2,16 @@
 // cuts off the one still playing; every failure is silent and the game plays on.
 #pragma once
 
-#include <QAudioFormat>
-#include <QBuffer>
 #include <QByteArray>
 #include <QObject>
 #include <memory>
 
-class QAudioSink;
-
 namespace zarvo {
+
+class CueSinks;
 
 // A RIFF WAVE PCM image split into its format and its samples.
 struct WaveClip {
-    QAudioFormat format;
     QByteArray samples;
     int channels = 0;
     int bits = 0;
@@ -31,23 +28,17 @@ class CuePlayer : public QObject {
     explicit CuePlayer(QObject* parent = nullptr);
     ~CuePlayer() override;
 
-    // Finds the audio output and prepares the three cues; until then cues are silent. The view
-    // does this right after its first paint, so that probing the sound system never holds up
-    // the first picture, and before any key can be handled.
+    // Loads the sound module, finds the audio output and prepares the three cues; until then
+    // cues are silent. The view does this right after its first paint, so that neither the
+    // audio libraries nor probing the sound system hold up the first picture, and before any
+    // key can be handled.
     void load();
 
     // Looks the cue up among the program's own resources and starts it; 101, 102 or 103.
     void play_sound(int id);
 
   private:
-    struct Cue {
-        WaveClip clip;
-        QByteArray padded;  // samples plus silence, so the output's tail clipping eats silence
-        std::unique_ptr<QAudioSink> sink;
-        QBuffer buffer;
-    };
-    Cue cues_[3];
-    Cue* playing_ = nullptr;
+    std::unique_ptr<CueSinks> sinks_;
     bool loaded_ = false;
 };
 

@@ -7,6 +7,7 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 test -x "$prefix/bin/zarvok"
+test -f "$prefix/lib/zarvok/zarvok_sound.so" || test -f "$prefix"/lib/*/zarvok/zarvok_sound.so
 desktop-file-validate "$prefix/share/applications/zarvok.desktop"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/io.github.zarvo.zarvok.metainfo.xml"
 for size in 16 32 48 128; do
