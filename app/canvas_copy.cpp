@@ -1,6 +1,7 @@
 #include "app/canvas_copy.h"
 
 #include <QPaintDevice>
+#include <cstring>
 
 namespace zarvo {
 
@@ -34,23 +35,35 @@ bool CanvasCopy::can_keep(const Rect& area) {
 
 void CanvasCopy::keep(const Rect& area) {
     const auto* canvas = static_cast<const QImage*>(painter_->device());
-    copy_ = canvas->copy(device(area));
+    const QRect from = device(area) & canvas->rect();
+    held_ = false;
+    if (from.isEmpty()) return;
+    // A new problem's paper goes where the last one was: fresh memory for millions of pixels
+    // would cost more in the kernel's page faults than the copying itself.
+    if (copy_.size() != from.size() || copy_.format() != canvas->format())
+        copy_ = QImage(from.size(), canvas->format());
+    if (copy_.isNull()) return;
+    const size_t row_bytes = static_cast<size_t>(from.width()) * (canvas->depth() / 8);
+    for (int y = 0; y < from.height(); ++y)
+        std::memcpy(copy_.scanLine(y),
+                    canvas->constScanLine(from.top() + y) + from.left() * (canvas->depth() / 8),
+                    row_bytes);
     area_ = area;
-    held_ = !copy_.isNull();
+    origin_ = from.topLeft();
+    held_ = true;
     drawn_on_.clear_all();  // the copy is what the canvas holds now
 }
 
 bool CanvasCopy::put_back(const Rect& area) {
     if (!held_ || !painter_ || !(area == area_)) return false;
     const QRect logical(area.left, area.top, area.width(), area.height());
-    const QRect whole = device(area);
     const qreal dpr = painter_->device()->devicePixelRatioF();
     for (const QRect& r : drawn_on_.region() & logical) {
         damage_->mark(r);  // before the copy lands, so the damage keeps what was there
         inked_->mark(r);
         const QRect source = QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr)
                                  .toAlignedRect()
-                                 .translated(-whole.topLeft()) &
+                                 .translated(-origin_) &
                              copy_.rect();
         painter_->drawImage(QRectF(r), copy_, source);
     }

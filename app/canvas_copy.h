@@ -39,6 +39,7 @@ class CanvasCopy : public PixelStore {
     TileGrid* inked_ = nullptr;
     QImage copy_;
     Rect area_{};
+    QPoint origin_;  // the copy's top left on the canvas, in device pixels
     bool held_ = false;
     TileGrid drawn_on_;
 };
