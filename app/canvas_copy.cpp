@@ -58,7 +58,9 @@ bool CanvasCopy::put_back(const Rect& area) {
     if (!held_ || !painter_ || !(area == area_)) return false;
     const QRect logical(area.left, area.top, area.width(), area.height());
     const qreal dpr = painter_->device()->devicePixelRatioF();
-    for (const QRect& r : drawn_on_.region() & logical) {
+    for (QRect r : drawn_on_.runs()) {
+        r &= logical;
+        if (r.isEmpty()) continue;
         damage_->mark(r);  // before the copy lands, so the damage keeps what was there
         inked_->mark(r);
         const QRect source = QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr)

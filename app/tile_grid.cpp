@@ -12,6 +12,7 @@ void TileGrid::reset(QSize size) {
     rows_ = (std::max(0, size.height()) + kTile - 1) / kTile;
     tiles_.assign(static_cast<size_t>(columns_) * rows_, 0);
     marked_ = 0;
+    first_row_ = rows_, last_row_ = -1;
     kept_runs_.clear();
     kept_pixels_.clear();
 }
@@ -19,9 +20,11 @@ void TileGrid::reset(QSize size) {
 void TileGrid::clear_all() {
     kept_runs_.clear();
     kept_pixels_.clear();
-    if (marked_ == 0) return;
-    std::memset(tiles_.data(), 0, tiles_.size());
+    if (last_row_ >= first_row_)
+        std::memset(tiles_.data() + static_cast<size_t>(first_row_) * columns_, 0,
+                    static_cast<size_t>(last_row_ - first_row_ + 1) * columns_);
     marked_ = 0;
+    first_row_ = rows_, last_row_ = -1;
 }
 
 void TileGrid::keep_pixels_of(const QImage* image) {
@@ -41,6 +44,8 @@ void TileGrid::mark_run(int y, int x0, int x1) {
     std::memset(tiles_.data() + static_cast<size_t>(y) * columns_ + x0, 1,
                 static_cast<size_t>(x1 - x0 + 1));
     marked_ += x1 - x0 + 1;
+    first_row_ = std::min(first_row_, y);
+    last_row_ = std::max(last_row_, y);
     if (!image_) return;
     const QRect r = device_rect(y, x0, x1);
     if (r.isEmpty()) return;
@@ -58,6 +63,7 @@ void TileGrid::unmark_unchanged() {
     const auto* bits = reinterpret_cast<const uint32_t*>(image_->constBits());
     const size_t stride = static_cast<size_t>(image_->bytesPerLine()) / 4;
     const qreal dpr = image_->devicePixelRatio();
+    const int whole_dpr = dpr == std::floor(dpr) ? static_cast<int>(dpr) : 0;
     std::vector<uint8_t> changed;
     for (const Run& run : kept_runs_) {
         const QRect r = device_rect(run.y, run.x0, run.x1);
@@ -70,9 +76,12 @@ void TileGrid::unmark_unchanged() {
             for (int x = run.x0; x <= run.x1; ++x) {
                 uint8_t& flag = changed[static_cast<size_t>(x - run.x0)];
                 if (flag) continue;
-                const int left = std::max(r.left(), static_cast<int>(std::floor(x * kTile * dpr)));
-                const int right =
-                    std::min(r.right() + 1, static_cast<int>(std::ceil((x + 1) * kTile * dpr)));
+                const int left =
+                    std::max(r.left(), whole_dpr ? x * kTile * whole_dpr
+                                                 : static_cast<int>(std::floor(x * kTile * dpr)));
+                const int right = std::min(
+                    r.right() + 1, whole_dpr ? (x + 1) * kTile * whole_dpr
+                                             : static_cast<int>(std::ceil((x + 1) * kTile * dpr)));
                 flag =
                     right > left && std::memcmp(now + (left - r.left()), kept + (left - r.left()),
                                                 static_cast<size_t>(right - left) * 4) != 0;
@@ -150,6 +159,23 @@ void TileGrid::mark_where(const QRect& r, const TileGrid& other) {
     }
 }
 
+std::vector<QRect> TileGrid::runs() const {
+    std::vector<QRect> runs;
+    const QRect surface(QPoint(0, 0), size_);
+    for (int y = first_row_; y <= last_row_; ++y) {
+        const uint8_t* row = tiles_.data() + static_cast<size_t>(y) * columns_;
+        for (int x = 0; x < columns_;) {
+            const void* found = std::memchr(row + x, 1, static_cast<size_t>(columns_ - x));
+            if (!found) break;
+            const int start = static_cast<int>(static_cast<const uint8_t*>(found) - row);
+            x = start;
+            while (x < columns_ && row[x]) ++x;
+            runs.push_back(QRect(start * kTile, y * kTile, (x - start) * kTile, kTile) & surface);
+        }
+    }
+    return runs;
+}
+
 QRegion TileGrid::region() const {
     // What a rectangle of its own costs the screen, in tiles copied: tiles closer than this
     // share a rectangle.
@@ -162,14 +188,13 @@ QRegion TileGrid::region() const {
         }
     };
     std::vector<Box> done, open, next;
-    for (int y = 0; y < rows_; ++y) {
+    for (int y = first_row_; y <= last_row_; ++y) {
         const uint8_t* row = tiles_.data() + static_cast<size_t>(y) * columns_;
         next.clear();
         for (int x = 0; x < columns_;) {
-            if (!row[x]) {
-                ++x;
-                continue;
-            }
+            const void* found = std::memchr(row + x, 1, static_cast<size_t>(columns_ - x));
+            if (!found) break;
+            x = static_cast<int>(static_cast<const uint8_t*>(found) - row);
             Box run{x, x, y, y};
             while (x < columns_ && row[x]) ++x;
             run.x1 = x - 1;

@@ -37,6 +37,8 @@ class TileGrid {
     // The marked tiles as a few rectangles. Every rectangle costs the screen a copy of its own,
     // so tiles close together share one, with the few unmarked tiles between them.
     QRegion region() const;
+    // The marked tiles exactly, as runs along each row of tiles.
+    std::vector<QRect> runs() const;
 
   private:
     bool tiles_of(const QRect& r, int& x0, int& y0, int& x1, int& y1) const;
@@ -49,6 +51,7 @@ class TileGrid {
     QSize size_;
     std::vector<uint8_t> tiles_;
     int64_t marked_ = 0;
+    int first_row_ = 0, last_row_ = -1;  // the rows marked since the grid was last cleared
 
     const QImage* image_ = nullptr;
     struct Run {
