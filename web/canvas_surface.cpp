@@ -70,14 +70,21 @@ EM_JS(void, js_unclip, (), {
     Module.ctx.restore();
     Module.lastFill = null;  // the colour of before the clip: not known here
 });
-// Copies of areas of the board's canvas, each in a canvas of its own, by the area; a new copy
-// replaces those it overlaps. A copy costs by its pixels, where drawing costs by its calls:
-// past about a million device pixels (the graph at 1920x1080, or at a pixel ratio of 2) the
-// browser draws the graph's paper faster than it copies it back.
-EM_JS(int, js_can_keep, (int w, int h), {
-    const s = Module.ctx.getTransform().a;
-    return w * h * s * s <= 1e6;
+// Puts back the parts of the copy of (l, t, w, h) given as `count` rectangles (left, top,
+// right, bottom) in `runs`; 0 when there is no such copy.
+EM_JS(int, js_put_back_runs, (int l, int t, int w, int h, const int32_t* runs, int count), {
+    const copy = Module.kept && Module.kept.get(l + " " + t + " " + w + " " + h);
+    if (!copy) return 0;
+    const c = Module.ctx, s = c.getTransform().a;
+    const r = HEAP32.subarray(runs >> 2, (runs >> 2) + 4 * count);
+    for (let i = 0; i < 4 * count; i += 4) {
+        const rw = r[i + 2] - r[i], rh = r[i + 3] - r[i + 1];
+        c.drawImage(copy, (r[i] - l) * s, (r[i + 1] - t) * s, rw * s, rh * s, r[i], r[i + 1], rw, rh);
+    }
+    return 1;
 });
+// Copies of areas of the board's canvas, each in a canvas of its own, by the area; a new copy
+// replaces those it overlaps.
 EM_JS(void, js_keep, (int l, int t, int w, int h), {
     const c = Module.ctx, s = c.getTransform().a;
     const kept = Module.kept || (Module.kept = new Map());
@@ -91,12 +98,6 @@ EM_JS(void, js_keep, (int l, int t, int w, int h), {
     copy.getContext("2d").drawImage(c.canvas, l * s, t * s, w * s, h * s, 0, 0, w * s, h * s);
     copy.area = [l, t, w, h];
     kept.set(l + " " + t + " " + w + " " + h, copy);
-});
-EM_JS(int, js_put_back, (int l, int t, int w, int h), {
-    const copy = Module.kept && Module.kept.get(l + " " + t + " " + w + " " + h);
-    if (!copy) return 0;
-    Module.ctx.drawImage(copy, l, t, w, h);
-    return 1;
 });
 // Words of one line, each at its own place: `runs` holds offset, length pairs into `text`.
 EM_JS(void, js_words, (const char* text, const int32_t* runs, const double* xs, int count,
@@ -199,7 +200,8 @@ CanvasSurface::FontEntry& font_entry(const Font& f) {
 
 }  // namespace
 
-CanvasSurface::CanvasSurface(Rect client) : client_(client), font_(&font_entry(Font{})) {}
+CanvasSurface::CanvasSurface(Rect client, DrawnTiles* drawn)
+    : client_(client), font_(&font_entry(Font{})), drawn_(drawn) {}
 
 CanvasSurface::~CanvasSurface() {
     flush();
@@ -209,22 +211,31 @@ CanvasSurface::~CanvasSurface() {
 // colour, sends them first, so the order of the drawing stays as it was asked for.
 void CanvasSurface::fill(int32_t x, int32_t y, int32_t w, int32_t h, int colour) {
     if (colour != batch_colour_) flush();
+    if (drawn_) drawn_->mark(x, y, x + w, y + h);
     batch_colour_ = colour;
     batch_.insert(batch_.end(), {x, y, w, h});
 }
 
+// Only a surface that knows where the canvas was drawn on since keeps copies: it puts back those
+// parts alone, which costs less than drawing the paper again at any size.
 bool CanvasSurface::can_keep(const Rect& area) {
-    return js_can_keep(area.width(), area.height());
+    return drawn_ && area.right > area.left && area.bottom > area.top;
 }
 
 void CanvasSurface::keep(const Rect& area) {
     flush();
     js_keep(area.left, area.top, area.width(), area.height());
+    if (drawn_) drawn_->clear();
 }
 
 bool CanvasSurface::put_back(const Rect& area) {
     flush();
-    return js_put_back(area.left, area.top, area.width(), area.height());
+    if (!drawn_) return false;
+    std::vector<int32_t> runs;
+    for (const Rect& r : drawn_->take(area))
+        runs.insert(runs.end(), {r.left, r.top, r.right, r.bottom});
+    return js_put_back_runs(area.left, area.top, area.width(), area.height(), runs.data(),
+                            static_cast<int>(runs.size() / 4));
 }
 
 void CanvasSurface::flush() {
@@ -258,6 +269,7 @@ void CanvasSurface::Rectangle(int32_t l, int32_t t, int32_t r, int32_t b) {
 void CanvasSurface::Ellipse(int32_t l, int32_t t, int32_t r, int32_t b) {
     if (r - l < 2 || b - t < 2) return;
     flush();
+    if (drawn_) drawn_->mark(l, t, r, b);
     js_ellipse(l, t, r, b, rgb(pen_.colour), rgb(brush_.colour));
 }
 
@@ -359,6 +371,13 @@ void CanvasSurface::draw_words(std::string_view text, double x, double baseline)
         start = end + 1;
     }
     font_->select();
+    if (drawn_) {  // with room for letters reaching past their advances and their cell
+        const int32_t cell = font_->cell;
+        drawn_->mark(static_cast<int32_t>(std::floor(x)) - cell,
+                     static_cast<int32_t>(std::floor(baseline)) - 2 * cell,
+                     static_cast<int32_t>(std::ceil(at)) + cell,
+                     static_cast<int32_t>(std::ceil(baseline)) + cell);
+    }
     js_words(text.data(), runs.data(), xs.data(), static_cast<int>(xs.size()), baseline,
              rgb(text_colour_));
 }

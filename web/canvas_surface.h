@@ -8,13 +8,16 @@
 
 #include "board/cell_filter.h"
 #include "board/surface.h"
+#include "web/drawn_tiles.h"
 
 namespace zarvo::web {
 
 class CanvasSurface : public Surface, public PixelStore {
   public:
     // Draws on the canvas context the page has made current; `client` in the board's pixels.
-    explicit CanvasSurface(Rect client);
+    // `drawn`, where given, is where the board's canvas was drawn on since its copy was kept or
+    // put back, and a copy goes back only there.
+    explicit CanvasSurface(Rect client, DrawnTiles* drawn = nullptr);
     ~CanvasSurface() override;
 
     Rect GetClientRect() const override { return client_; }
@@ -31,7 +34,8 @@ class CanvasSurface : public Surface, public PixelStore {
     void DrawText(std::string_view text, Rect& rect, int format) override;
     void TextOut(int32_t x, int32_t y, std::string_view text) override;
     Size GetTextExtentPoint32(std::string_view text) override;
-    // Copies of the canvas's pixels, kept in the page until a copy overlapping them comes.
+    // Copies of the canvas's pixels, kept in the page until a copy overlapping them comes, and
+    // put back where the canvas was drawn on since.
     bool can_keep(const Rect& area) override;
     void keep(const Rect& area) override;
     bool put_back(const Rect& area) override;
@@ -49,6 +53,7 @@ class CanvasSurface : public Surface, public PixelStore {
     COLORREF text_colour_ = 0;
     FontEntry* font_;
     int32_t x_ = 0, y_ = 0;
+    DrawnTiles* drawn_;
 
     std::vector<int32_t> batch_;
     int batch_colour_ = -1;

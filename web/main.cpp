@@ -68,12 +68,13 @@ class Page : public KeyShell {
     std::string sentence;
     std::string text;  // what the last text query answered
     CellMemory cells;  // what the canvas's cells hold
+    DrawnTiles drawn;  // where the canvas was drawn on since the paper's copy was kept
     bool whole_pixels = true;
 
     void play_cue(Cue cue) override { js_play_cue(static_cast<int>(cue)); }
     bool has_picture() const override { return pictured; }
     void draw_key(const std::function<void(Surface&)>& draw, bool) override {
-        CanvasSurface canvas(client);
+        CanvasSurface canvas(client, &drawn);
         CellFilter dc(cells, canvas, whole_pixels, &canvas);
         draw(dc);
     }
@@ -84,8 +85,9 @@ class Page : public KeyShell {
         client = Rect{0, 0, width, height};
         lay_out_again(board);
         cells.clear();
+        drawn.reset(client);
         whole_pixels = js_whole_pixels();
-        CanvasSurface canvas(client);
+        CanvasSurface canvas(client, &drawn);
         CellFilter dc(cells, canvas, whole_pixels, &canvas);
         const PaintResult result = paint_board(dc, board, local_now());
         if (result == PaintResult::drawn && sentence.empty())
