@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <string>
 
 #include "board/cell_filter.h"
@@ -12,6 +13,7 @@
 #include "board/recording_surface.h"
 #include "game_fixture.h"
 #include "print/results_page.h"
+#include "web/drawn_tiles.h"
 
 namespace zarvo {
 namespace {
@@ -655,4 +657,54 @@ TEST(Overlay, ShownAtStartHiddenByMovesAndRedrawnByF1) {
 }
 
 }  // namespace
+// The page's record of where its canvas was drawn on, through random drawing and taking: what
+// is taken back from an area holds every pixel drawn on inside it and nothing outside it, and
+// afterwards only tiles cut by the area's edge are still drawn on.
+TEST(DrawnTiles, TakingAnAreaHoldsEveryPixelDrawnOnInIt) {
+    std::mt19937 random(5);
+    const auto any = [&](int n) { return static_cast<int32_t>(random() % n); };
+    constexpr int32_t k = web::DrawnTiles::kTile;
+    for (int round = 0; round < 200; ++round) {
+        const Rect client{0, 0, 1 + any(120), 1 + any(90)};
+        web::DrawnTiles tiles;
+        tiles.reset(client);
+        tiles.clear();
+        std::vector<char> drawn(static_cast<size_t>(client.right * client.bottom), 0);
+        const auto pixel = [&](int32_t x, int32_t y) -> char& {
+            return drawn[static_cast<size_t>(y * client.right + x)];
+        };
+        for (int step = 0; step < 6; ++step) {
+            const int32_t l = any(130) - 5, t = any(100) - 5;
+            const Rect r{l, t, l + any(40), t + any(40)};
+            tiles.mark(r.left, r.top, r.right, r.bottom);
+            for (int32_t y = std::max(0, r.top); y < std::min(client.bottom, r.bottom); ++y)
+                for (int32_t x = std::max(0, r.left); x < std::min(client.right, r.right); ++x)
+                    pixel(x, y) = 1;
+        }
+        const int32_t l = any(client.right), t = any(client.bottom);
+        const Rect area{l, t, l + 1 + any(client.right - l), t + 1 + any(client.bottom - t)};
+        const std::vector<Rect> taken = tiles.take(area);
+        const auto in = [](const std::vector<Rect>& boxes, int32_t x, int32_t y) {
+            return std::any_of(boxes.begin(), boxes.end(), [&](const Rect& b) {
+                return x >= b.left && x < b.right && y >= b.top && y < b.bottom;
+            });
+        };
+        for (const Rect& b : taken)
+            ASSERT_TRUE(b.left >= area.left && b.top >= area.top && b.right <= area.right &&
+                        b.bottom <= area.bottom)
+                << "round " << round;
+        for (int32_t y = area.top; y < area.bottom; ++y)
+            for (int32_t x = area.left; x < area.right; ++x)
+                if (pixel(x, y)) {
+                    ASSERT_TRUE(in(taken, x, y)) << "round " << round;
+                }
+        // The tiles wholly inside the area count as not drawn on any more.
+        const Rect whole{(area.left + k - 1) / k * k, (area.top + k - 1) / k * k,
+                         area.right / k * k, area.bottom / k * k};
+        if (whole.right > whole.left && whole.bottom > whole.top) {
+            EXPECT_TRUE(tiles.take(whole).empty()) << "round " << round;
+        }
+    }
+}
+
 }  // namespace zarvo
