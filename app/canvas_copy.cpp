@@ -22,9 +22,9 @@ void CanvasCopy::detach() {
     damage_ = inked_ = nullptr;
 }
 
-QRect CanvasCopy::device(const Rect& area) const {
+QRect CanvasCopy::device(const QRect& area) const {
     const qreal dpr = painter_->device()->devicePixelRatioF();
-    return QRectF(area.left * dpr, area.top * dpr, area.width() * dpr, area.height() * dpr)
+    return QRectF(area.x() * dpr, area.y() * dpr, area.width() * dpr, area.height() * dpr)
         .toAlignedRect();
 }
 
@@ -35,7 +35,8 @@ bool CanvasCopy::can_keep(const Rect& area) {
 
 void CanvasCopy::keep(const Rect& area) {
     const auto* canvas = static_cast<const QImage*>(painter_->device());
-    const QRect from = device(area) & canvas->rect();
+    const QRect from =
+        device(QRect(area.left, area.top, area.width(), area.height())) & canvas->rect();
     held_ = false;
     if (from.isEmpty()) return;
     // A new problem's paper goes where the last one was: fresh memory for millions of pixels
@@ -57,16 +58,12 @@ void CanvasCopy::keep(const Rect& area) {
 bool CanvasCopy::put_back(const Rect& area) {
     if (!held_ || !painter_ || !(area == area_)) return false;
     const QRect logical(area.left, area.top, area.width(), area.height());
-    const qreal dpr = painter_->device()->devicePixelRatioF();
     for (QRect r : drawn_on_.runs()) {
         r &= logical;
         if (r.isEmpty()) continue;
         damage_->mark(r);  // before the copy lands, so the damage keeps what was there
         inked_->mark(r);
-        const QRect source = QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr)
-                                 .toAlignedRect()
-                                 .translated(-origin_) &
-                             copy_.rect();
+        const QRect source = device(r).translated(-origin_) & copy_.rect();
         painter_->drawImage(QRectF(r), copy_, source);
     }
     drawn_on_.unmark_inside(logical);

@@ -32,7 +32,8 @@ class CanvasCopy : public PixelStore {
     bool put_back(const Rect& area) override;
 
   private:
-    QRect device(const Rect& area) const;
+    // `area`'s pixels on the canvas.
+    QRect device(const QRect& area) const;
 
     QPainter* painter_ = nullptr;
     TileGrid* damage_ = nullptr;

@@ -62,8 +62,17 @@ void TileGrid::unmark_unchanged() {
     if (!image_) return;
     const auto* bits = reinterpret_cast<const uint32_t*>(image_->constBits());
     const size_t stride = static_cast<size_t>(image_->bytesPerLine()) / 4;
+    // A tile's first device column, and past its last one: whole at a whole pixel ratio, else
+    // taking in the columns it shares with its neighbours.
     const qreal dpr = image_->devicePixelRatio();
     const int whole_dpr = dpr == std::floor(dpr) ? static_cast<int>(dpr) : 0;
+    const auto left_of = [&](int x) {
+        return whole_dpr ? x * kTile * whole_dpr : static_cast<int>(std::floor(x * kTile * dpr));
+    };
+    const auto right_of = [&](int x) {
+        return whole_dpr ? (x + 1) * kTile * whole_dpr
+                         : static_cast<int>(std::ceil((x + 1) * kTile * dpr));
+    };
     std::vector<uint8_t> changed;
     for (const Run& run : kept_runs_) {
         const QRect r = device_rect(run.y, run.x0, run.x1);
@@ -76,12 +85,8 @@ void TileGrid::unmark_unchanged() {
             for (int x = run.x0; x <= run.x1; ++x) {
                 uint8_t& flag = changed[static_cast<size_t>(x - run.x0)];
                 if (flag) continue;
-                const int left =
-                    std::max(r.left(), whole_dpr ? x * kTile * whole_dpr
-                                                 : static_cast<int>(std::floor(x * kTile * dpr)));
-                const int right = std::min(
-                    r.right() + 1, whole_dpr ? (x + 1) * kTile * whole_dpr
-                                             : static_cast<int>(std::ceil((x + 1) * kTile * dpr)));
+                const int left = std::max(r.left(), left_of(x));
+                const int right = std::min(r.right() + 1, right_of(x));
                 flag =
                     right > left && std::memcmp(now + (left - r.left()), kept + (left - r.left()),
                                                 static_cast<size_t>(right - left) * 4) != 0;
@@ -107,20 +112,38 @@ bool TileGrid::tiles_of(const QRect& r, int& x0, int& y0, int& x1, int& y1) cons
     return true;
 }
 
+template <class Wanted>
+void TileGrid::mark_runs(int y, int x0, int x1, Wanted wanted) {
+    for (int x = x0; x <= x1;) {
+        if (!wanted(x)) {
+            ++x;
+            continue;
+        }
+        const int start = x;
+        while (x <= x1 && wanted(x)) ++x;
+        mark_run(y, start, x - 1);
+    }
+}
+
+template <class F>
+void TileGrid::for_each_run(int y, F f) const {
+    const uint8_t* row = tiles_.data() + static_cast<size_t>(y) * columns_;
+    for (int x = 0; x < columns_;) {
+        const void* found = std::memchr(row + x, 1, static_cast<size_t>(columns_ - x));
+        if (!found) return;
+        const int start = static_cast<int>(static_cast<const uint8_t*>(found) - row);
+        x = start;
+        while (x < columns_ && row[x]) ++x;
+        f(start, x - 1);
+    }
+}
+
 void TileGrid::mark(const QRect& r) {
     int x0, y0, x1, y1;
     if (!tiles_of(r, x0, y0, x1, y1)) return;
     for (int y = y0; y <= y1; ++y) {
         const uint8_t* row = tiles_.data() + static_cast<size_t>(y) * columns_;
-        for (int x = x0; x <= x1;) {
-            if (row[x]) {
-                ++x;
-                continue;
-            }
-            const int start = x;
-            while (x <= x1 && !row[x]) ++x;
-            mark_run(y, start, x - 1);
-        }
+        mark_runs(y, x0, x1, [row](int x) { return !row[x]; });
     }
 }
 
@@ -146,33 +169,17 @@ void TileGrid::mark_where(const QRect& r, const TileGrid& other) {
     if (other.marked_ == 0 || !tiles_of(r, x0, y0, x1, y1)) return;
     for (int y = y0; y <= y1; ++y) {
         const size_t at = static_cast<size_t>(y) * columns_;
-        const auto wanted = [&](int x) { return other.tiles_[at + x] && !tiles_[at + x]; };
-        for (int x = x0; x <= x1;) {
-            if (!wanted(x)) {
-                ++x;
-                continue;
-            }
-            const int start = x;
-            while (x <= x1 && wanted(x)) ++x;
-            mark_run(y, start, x - 1);
-        }
+        mark_runs(y, x0, x1, [&](int x) { return other.tiles_[at + x] && !tiles_[at + x]; });
     }
 }
 
 std::vector<QRect> TileGrid::runs() const {
     std::vector<QRect> runs;
     const QRect surface(QPoint(0, 0), size_);
-    for (int y = first_row_; y <= last_row_; ++y) {
-        const uint8_t* row = tiles_.data() + static_cast<size_t>(y) * columns_;
-        for (int x = 0; x < columns_;) {
-            const void* found = std::memchr(row + x, 1, static_cast<size_t>(columns_ - x));
-            if (!found) break;
-            const int start = static_cast<int>(static_cast<const uint8_t*>(found) - row);
-            x = start;
-            while (x < columns_ && row[x]) ++x;
-            runs.push_back(QRect(start * kTile, y * kTile, (x - start) * kTile, kTile) & surface);
-        }
-    }
+    for (int y = first_row_; y <= last_row_; ++y)
+        for_each_run(y, [&](int x0, int x1) {
+            runs.push_back(QRect(x0 * kTile, y * kTile, (x1 - x0 + 1) * kTile, kTile) & surface);
+        });
     return runs;
 }
 
@@ -189,21 +196,13 @@ QRegion TileGrid::region() const {
     };
     std::vector<Box> done, open, next;
     for (int y = first_row_; y <= last_row_; ++y) {
-        const uint8_t* row = tiles_.data() + static_cast<size_t>(y) * columns_;
         next.clear();
-        for (int x = 0; x < columns_;) {
-            const void* found = std::memchr(row + x, 1, static_cast<size_t>(columns_ - x));
-            if (!found) break;
-            x = static_cast<int>(static_cast<const uint8_t*>(found) - row);
-            Box run{x, x, y, y};
-            while (x < columns_ && row[x]) ++x;
-            run.x1 = x - 1;
-            if (!next.empty() && run.x0 - next.back().x1 - 1 <= kRectCost) {
-                next.back().x1 = run.x1;  // a gap in the row cheaper than a rectangle
-                continue;
-            }
-            next.push_back(run);
-        }
+        for_each_run(y, [&](int x0, int x1) {
+            if (!next.empty() && x0 - next.back().x1 - 1 <= kRectCost)
+                next.back().x1 = x1;  // a gap in the row cheaper than a rectangle
+            else
+                next.push_back({x0, x1, y, y});
+        });
         // A row's runs carry on the rectangles above them that they fit well enough.
         for (Box& run : next) {
             for (Box& above : open) {

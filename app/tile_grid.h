@@ -46,6 +46,12 @@ class TileGrid {
     QRect device_rect(int y, int x0, int x1) const;
     // Marks tiles x0 to x1 of row y, none of them marked yet, keeping their pixels.
     void mark_run(int y, int x0, int x1);
+    // Marks, run by run, the tiles x0 to x1 of row y that are `wanted`.
+    template <class Wanted>
+    void mark_runs(int y, int x0, int x1, Wanted wanted);
+    // Calls `f(x0, x1)` for every run of marked tiles in row y.
+    template <class F>
+    void for_each_run(int y, F f) const;
 
     int columns_ = 0, rows_ = 0;
     QSize size_;
