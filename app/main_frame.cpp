@@ -175,10 +175,24 @@ void CMainFrame::changeEvent(QEvent* event) {
             if (!(windowState() &
                   (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)))
                 setWindowState(windowState() | Qt::WindowMaximized);
+            check_maximized(0);
         });
     } else {
         view_->invalidate();
     }
+}
+
+// A window manager may pass over the request, as kwin may while the user still drags the
+// title, and Qt then goes on believing the frame maximized; so the window manager's own word
+// is read again a little later, and the request repeated while the frame is not kept.
+void CMainFrame::check_maximized(int tries) {
+    constexpr int kTries = 20;
+    QTimer::singleShot(tries == 0 ? 300 : 1000, this, [this, tries] {
+        if (!isVisible() || (windowState() & Qt::WindowMinimized)) return;
+        if (x11_kept_maximized(windowHandle())) return;
+        x11_ask_maximized(windowHandle());
+        if (tries + 1 < kTries) check_maximized(tries + 1);
+    });
 }
 
 void CMainFrame::update_caption() {

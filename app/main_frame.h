@@ -45,6 +45,8 @@ class CMainFrame : public QMainWindow {
     // The frame takes the whole of the screen's available area, maximized.
     void fill_screen();
     void hold_screen();
+    // Asks the window manager again to maximize the frame while it shows it otherwise.
+    void check_maximized(int tries);
     // The title and the caption follow the document; the view repaints unchanged.
     void document_changed();
 

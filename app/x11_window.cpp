@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QWindow>
+#include <algorithm>
 #include <cstdlib>
 
 namespace zarvo {
@@ -90,6 +91,46 @@ void x11_offer_close_and_maximize(QWindow* window) {
     const uint32_t value[5] = {functions_given, functions, 0, 0, 0};
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->winId()), hints,
                         hints, 32, 5, value);
+    xcb_flush(c);
+}
+
+bool x11_kept_maximized(QWindow* window) {
+    xcb_connection_t* c = x11_connection();
+    if (!c || !window || window_manager_check(c) == XCB_WINDOW_NONE) return true;
+    const auto cookie = xcb_get_property(c, 0, static_cast<xcb_window_t>(window->winId()),
+                                         atom(c, "_NET_WM_STATE"), XCB_ATOM_ATOM, 0, 32);
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, nullptr);
+    if (!reply) return true;
+    const auto* states = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
+    const int count = xcb_get_property_value_length(reply) / 4;
+    const auto has = [&](const char* name) {
+        const xcb_atom_t a = atom(c, name);
+        return std::find(states, states + count, a) != states + count;
+    };
+    const bool kept =
+        (has("_NET_WM_STATE_MAXIMIZED_VERT") && has("_NET_WM_STATE_MAXIMIZED_HORZ")) ||
+        has("_NET_WM_STATE_FULLSCREEN") || has("_NET_WM_STATE_HIDDEN");
+    std::free(reply);
+    return kept;
+}
+
+void x11_ask_maximized(QWindow* window) {
+    xcb_connection_t* c = x11_connection();
+    if (!c || !window) return;
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    if (!screen) return;
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = static_cast<xcb_window_t>(window->winId());
+    event.type = atom(c, "_NET_WM_STATE");
+    event.data.data32[0] = 1;  // _NET_WM_STATE_ADD
+    event.data.data32[1] = atom(c, "_NET_WM_STATE_MAXIMIZED_VERT");
+    event.data.data32[2] = atom(c, "_NET_WM_STATE_MAXIMIZED_HORZ");
+    event.data.data32[3] = 1;  // from an application
+    xcb_send_event(c, 0, screen->root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&event));
     xcb_flush(c);
 }
 

@@ -20,4 +20,14 @@ bool x11_without_window_manager();
 // them.
 void x11_offer_close_and_maximize(QWindow* window);
 
+// True when the window manager shows the window as it should be kept: maximized both ways,
+// full screen, or hidden (minimized). Read from the window's _NET_WM_STATE as it is now, not
+// from the state Qt last reported: a window manager that maximizes the window and restores it
+// again before the client reads the property sends two changes that read the same. True
+// where there is no X11 window manager to ask.
+bool x11_kept_maximized(QWindow* window);
+// Asks the window manager directly to maximize the window both ways, whatever state Qt
+// believes the window to be in.
+void x11_ask_maximized(QWindow* window);
+
 }  // namespace zarvo

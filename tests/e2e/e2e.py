@@ -744,6 +744,19 @@ def wm_actions(server, window):
                 mouse("keyup", modifier)
         return act
 
+    def quick_drags(x0, y0, times):
+        # Quick drags, the next once the frame is maximized again.
+        def act():
+            for _ in range(times):
+                mouse("mousemove", str(x0), str(y0), "mousedown", "1")
+                for k in range(1, 6):  # a step each few milliseconds, as a hand moves
+                    mouse("mousemove", str(x0 + 30 * k), str(y0 + 34 * k))
+                mouse("mouseup", "1")
+                time.sleep(0.8)
+                if not wait_for(lambda: maximized(server, window()), 3):
+                    return
+        return act
+
     def desktop_and_back():
         mouse("set_desktop_for_window", window(), "1")
         time.sleep(0.5)
@@ -769,7 +782,10 @@ def wm_actions(server, window):
                 ("minimize", lambda: mouse("windowminimize", window())),
                 ("a drag of the bottom border", drag(w // 2, h - 1, w // 2, h - 200)),
                 ("a drag of the lower right corner", drag(w - 1, h - 1, w - 300, h - 250)),
-                ("a drag of the title", drag(w // 3, title_y, w // 3 + 150, 200)),
+                # kwin may pass over the game's request to be maximized again while a quick
+                # drag from the title's lower half still moves the frame: one such drag in ten
+                # left the frame where it was dropped.
+                ("quick drags of the title", quick_drags(w // 3, title_y + 10, 10)),
                 ("an alt+drag", drag(w // 2, h // 2, w // 2 + 150, h // 2 + 100, "alt")),
                 ("a super+drag", drag(w // 2, h // 2, w // 2 + 150, h // 2 + 100, "super")),
                 ("another desktop and back", desktop_and_back)]
