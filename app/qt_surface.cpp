@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPolygon>
+#include <QRawFont>
 #include <QStaticText>
 #include <array>
 #include <cmath>
@@ -43,8 +44,9 @@ struct QtSurface::FontEntry {
     std::array<double, 128> advance;  // ASCII, below zero until first asked for
     std::unordered_map<std::string, double> wide_advance;
     std::unordered_map<std::string, QStaticText> shaped;
-    // Text too large for the toolkit's glyph cache (the title on big screens) is drawn as
-    // outlines every time; on a raster canvas it is rendered once into an image instead.
+    // Text too large for the toolkit's glyph cache (the title and the story on big screens, in
+    // device pixels) is drawn as outlines every time; on a raster canvas it is rendered once
+    // into an image instead.
     std::unordered_map<std::string, QImage> rendered;
 
     static constexpr size_t kMaxShaped = 4096;
@@ -77,20 +79,28 @@ struct QtSurface::FontEntry {
     }
 
     // `text` in `colour`, rendered on a transparent image with a margin for the glyphs'
-    // overhang; its top left stands `margin()` above and left of the text's cell.
-    const QImage& picture(std::string_view text, const QColor& colour, qreal dpr) {
+    // overhang; its top left stands `margin()` above and left of the text's cell. Null the
+    // first time a text is asked for, when drawing its glyphs straight away costs less than
+    // a picture of a whole line that may never be drawn again (a new story's lines).
+    const QImage* picture(std::string_view text, const QColor& colour, qreal dpr) {
         std::string key(text);
         key += '\0';
         key += std::to_string(colour.rgb()) + '@' + std::to_string(dpr);
         auto it = rendered.find(key);
-        if (it != rendered.end()) return it->second;
-        if (rendered.size() >= 64) rendered.clear();
+        if (it != rendered.end() && !it->second.isNull()) return &it->second;
+        if (it == rendered.end()) {
+            if (rendered.size() >= 64) rendered.clear();
+            rendered.emplace(std::move(key), QImage());
+            return nullptr;
+        }
         const int m = margin();
         const QSize size(static_cast<int>(std::ceil(width(text))) + 2 * m, cell + 2 * m);
-        QImage image(size * dpr, QImage::Format_ARGB32_Premultiplied);
+        QImage& image = it->second;
+        image = QImage(size * dpr, QImage::Format_ARGB32_Premultiplied);
         image.setDevicePixelRatio(dpr);
         image.fill(Qt::transparent);
         QPainter p(&image);
+        if (draw_glyphs(p, text, QPointF(m, m + ascent), colour)) return &image;
         p.setRenderHint(QPainter::TextAntialiasing, true);
         p.setFont(font);
         p.setPen(colour);
@@ -104,10 +114,81 @@ struct QtSurface::FontEntry {
                            text_of(text.substr(at, end - at)));
             at = end + 1;
         }
-        p.end();
-        return rendered.emplace(std::move(key), std::move(image)).first->second;
+        return &image;
     }
     int margin() const { return cell / 4; }
+
+    // The font's own rasterizer renders a glyph far faster than the toolkit fills its outline.
+    // Each glyph is rendered once per colour and device pixel ratio and kept, so a new story's
+    // first drawing costs a rendering per letter it uses, not an outline's filling per letter
+    // it holds, and no picture of a whole line is made. Each letter stands at the advances
+    // width() sums, on whole device pixels. False, with nothing drawn, for a text with a letter
+    // the font lacks (another font would stand in for it) or outside the BMP.
+    bool draw_glyphs(QPainter& p, std::string_view text, QPointF origin, const QColor& colour) {
+        const QString letters = text_of(text);
+        const qreal dpr = p.device()->devicePixelRatioF();
+        Glyphs& set = glyph_set(dpr);
+        const QList<quint32> glyphs = set.raw.glyphIndexesForString(letters);
+        if (!set.raw.isValid() || glyphs.size() != letters.size()) return false;
+        for (qsizetype i = 0; i < letters.size(); ++i)
+            if (letters[i].isSurrogate() || (glyphs[i] == 0 && letters[i] != u' ')) return false;
+        if (set.images.size() > kMaxGlyphs) set.images.clear();
+        const double baseline = std::round(origin.y() * dpr);
+        double x = origin.x();
+        for (qsizetype i = 0; i < letters.size(); ++i) {
+            if (letters[i] != u' ') {
+                const Glyph& g = set.glyph(glyphs[i], colour);
+                p.drawImage(QPointF((std::round(x * dpr) + g.left) / dpr, (baseline + g.top) / dpr),
+                            g.image);
+            }
+            x += advance_of(letters[i]);
+        }
+        return true;
+    }
+    double advance_of(QChar letter) {
+        const char16_t c = letter.unicode();
+        if (c >= 0x80) return metrics.horizontalAdvance(letter);
+        double& a = advance[c];
+        if (a < 0) a = metrics.horizontalAdvance(letter);
+        return a;
+    }
+
+    struct Glyph {
+        QImage image;      // the glyph in its colour, premultiplied
+        double left, top;  // from the pen's position on the baseline, in device pixels
+    };
+    struct Glyphs {
+        QRawFont raw;                                // the font at device pixels
+        std::unordered_map<uint64_t, Glyph> images;  // by colour and glyph index
+        const Glyph& glyph(quint32 index, const QColor& colour) {
+            const uint64_t key = (uint64_t{colour.rgb()} << 32) | index;
+            auto it = images.find(key);
+            if (it != images.end()) return it->second;
+            const QImage mask = raw.alphaMapForGlyph(index, QRawFont::PixelAntialiasing)
+                                    .convertToFormat(QImage::Format_Alpha8);
+            QImage image(mask.size(), QImage::Format_ARGB32_Premultiplied);
+            const QRgb ink = colour.rgb();
+            for (int y = 0; y < mask.height(); ++y) {
+                const uchar* from = mask.constScanLine(y);
+                auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
+                for (int x = 0; x < mask.width(); ++x)
+                    to[x] = qPremultiply(qRgba(qRed(ink), qGreen(ink), qBlue(ink), from[x]));
+            }
+            image.setDevicePixelRatio(raw_dpr);
+            const QRectF box = raw.boundingRect(index);
+            return images.emplace(key, Glyph{std::move(image), box.x(), box.y()}).first->second;
+        }
+        qreal raw_dpr;
+    };
+    Glyphs& glyph_set(qreal dpr) {
+        for (Glyphs& set : glyph_sets)
+            if (set.raw_dpr == dpr) return set;
+        QRawFont raw = QRawFont::fromFont(font);
+        raw.setPixelSize(raw.pixelSize() * dpr);
+        return glyph_sets.emplace_back(Glyphs{std::move(raw), {}, dpr});
+    }
+    std::vector<Glyphs> glyph_sets;  // one per device pixel ratio
+    static constexpr size_t kMaxGlyphs = 2048;
 
     // The text shaped once for good, from its second drawing on; a text drawn only once (most
     // of the first paint) is not worth keeping. Null the first time.
@@ -165,7 +246,7 @@ QtSurface::FontEntry& font_entry(const Font& f, const QPaintDevice* device) {
     // Centre the glyphs' own cell within the asked cell so that rounding shares out evenly.
     const double ascent = metrics.ascent() + (cell - (metrics.ascent() + metrics.descent())) / 2.0;
     auto entry = std::make_unique<QtSurface::FontEntry>(
-        QtSurface::FontEntry{font, metrics, cell, ascent, {}, {}, {}, {}});
+        QtSurface::FontEntry{font, metrics, cell, ascent, {}, {}, {}, {}, {}});
     entry->advance.fill(-1);
     return *cache.emplace(key, std::move(entry)).first->second;
 }
@@ -307,15 +388,19 @@ void QtSurface::DrawText(std::string_view text, Rect& rect, int format) {
     p_.setFont(f.font);
     p_.setPen(to_qcolor(text_colour_));
     const double top_to_ascent = f.ascent - f.metrics.ascent();
-    const bool as_picture = f.cell >= FontEntry::kLargeCell && p_.paintEngine() &&
-                            p_.paintEngine()->type() == QPaintEngine::Raster;
+    const bool as_picture = f.cell * p_.device()->devicePixelRatioF() >= FontEntry::kLargeCell &&
+                            p_.paintEngine() && p_.paintEngine()->type() == QPaintEngine::Raster;
     for (const PlacedLine& line : lines) {
         if (line.y >= rect.bottom) break;
         if (line.text.empty()) continue;
         if (as_picture) {
-            const QImage& image =
-                f.picture(line.text, to_qcolor(text_colour_), p_.device()->devicePixelRatioF());
-            p_.drawImage(QPoint(line.x - f.margin(), line.y - f.margin()), image);
+            const QColor colour = to_qcolor(text_colour_);
+            const qreal dpr = p_.device()->devicePixelRatioF();
+            const QImage* image = f.picture(line.text, colour, dpr);
+            if (!image && f.draw_glyphs(p_, line.text, QPointF(line.x, line.y + f.ascent), colour))
+                continue;
+            if (!image) image = f.picture(line.text, colour, dpr);  // a letter the font lacks
+            p_.drawImage(QPoint(line.x - f.margin(), line.y - f.margin()), *image);
         } else if (const QStaticText* run = f.glyphs(line.text)) {
             p_.drawStaticText(QPointF(line.x, line.y + top_to_ascent), *run);
         } else {
