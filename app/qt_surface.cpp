@@ -57,9 +57,7 @@ struct QtSurface::FontEntry {
         for (size_t i = 0; i < text.size();) {
             const auto c = static_cast<unsigned char>(text[i]);
             if (c < 0x80) {
-                double& a = advance[c];
-                if (a < 0) a = metrics.horizontalAdvance(QChar(c));
-                w += a;
+                w += ascii_advance(c);
                 ++i;
                 continue;
             }
@@ -147,9 +145,11 @@ struct QtSurface::FontEntry {
     }
     double advance_of(QChar letter) {
         const char16_t c = letter.unicode();
-        if (c >= 0x80) return metrics.horizontalAdvance(letter);
+        return c < 0x80 ? ascii_advance(c) : metrics.horizontalAdvance(letter);
+    }
+    double ascii_advance(unsigned c) {
         double& a = advance[c];
-        if (a < 0) a = metrics.horizontalAdvance(letter);
+        if (a < 0) a = metrics.horizontalAdvance(QChar(c));
         return a;
     }
 
@@ -158,7 +158,8 @@ struct QtSurface::FontEntry {
         double left, top;  // from the pen's position on the baseline, in device pixels
     };
     struct Glyphs {
-        QRawFont raw;                                // the font at device pixels
+        QRawFont raw;  // the font at device pixels
+        qreal raw_dpr;
         std::unordered_map<uint64_t, Glyph> images;  // by colour and glyph index
         const Glyph& glyph(quint32 index, const QColor& colour) {
             const uint64_t key = (uint64_t{colour.rgb()} << 32) | index;
@@ -178,14 +179,13 @@ struct QtSurface::FontEntry {
             const QRectF box = raw.boundingRect(index);
             return images.emplace(key, Glyph{std::move(image), box.x(), box.y()}).first->second;
         }
-        qreal raw_dpr;
     };
     Glyphs& glyph_set(qreal dpr) {
         for (Glyphs& set : glyph_sets)
             if (set.raw_dpr == dpr) return set;
         QRawFont raw = QRawFont::fromFont(font);
         raw.setPixelSize(raw.pixelSize() * dpr);
-        return glyph_sets.emplace_back(Glyphs{std::move(raw), {}, dpr});
+        return glyph_sets.emplace_back(Glyphs{std::move(raw), dpr, {}});
     }
     std::vector<Glyphs> glyph_sets;  // one per device pixel ratio
     static constexpr size_t kMaxGlyphs = 2048;
