@@ -53,12 +53,13 @@ void CanvasCopy::keep(const Rect& area) {
     origin_ = from.topLeft();
     held_ = true;
     drawn_on_.clear_all();  // the copy is what the canvas holds now
+    copy_inked_ = *inked_;
 }
 
 bool CanvasCopy::put_back(const Rect& area) {
     if (!held_ || !painter_ || !(area == area_)) return false;
     const QRect logical(area.left, area.top, area.width(), area.height());
-    for (QRect r : drawn_on_.runs()) {
+    for (QRect r : drawn_on_.runs_also_in(*inked_, copy_inked_)) {
         r &= logical;
         if (r.isEmpty()) continue;
         damage_->mark(r);  // before the copy lands, so the damage keeps what was there

@@ -1,7 +1,9 @@
 // Copies of areas of the view's canvas, for the board's groups of calls that a key draws again
 // just as they stood (the graph's paper under the line). A copy is put back tile by tile: only
 // the tiles drawn on since it was kept or last put back, which is where the canvas can differ
-// from it, so taking a line away costs what the line covered rather than the whole graph.
+// from it, so taking a line away costs what the line covered rather than the whole graph; and
+// of those, only the ones where the canvas or the copy holds ink, as white needs no putting
+// back over white.
 #pragma once
 
 #include <QImage>
@@ -43,6 +45,7 @@ class CanvasCopy : public PixelStore {
     QPoint origin_;  // the copy's top left on the canvas, in device pixels
     bool held_ = false;
     TileGrid drawn_on_;
+    TileGrid copy_inked_;  // where the copy is not plain white
 };
 
 }  // namespace zarvo

@@ -112,8 +112,11 @@ bool TileGrid::tiles_of(const QRect& r, int& x0, int& y0, int& x1, int& y1) cons
     return true;
 }
 
-template <class Wanted>
-void TileGrid::mark_runs(int y, int x0, int x1, Wanted wanted) {
+namespace {
+
+// Calls `f(start, end)` for every run of `wanted` columns from x0 to x1, both inclusive.
+template <class Wanted, class F>
+void wanted_runs(int x0, int x1, Wanted wanted, F f) {
     for (int x = x0; x <= x1;) {
         if (!wanted(x)) {
             ++x;
@@ -121,8 +124,15 @@ void TileGrid::mark_runs(int y, int x0, int x1, Wanted wanted) {
         }
         const int start = x;
         while (x <= x1 && wanted(x)) ++x;
-        mark_run(y, start, x - 1);
+        f(start, x - 1);
     }
+}
+
+}  // namespace
+
+template <class Wanted>
+void TileGrid::mark_runs(int y, int x0, int x1, Wanted wanted) {
+    wanted_runs(x0, x1, wanted, [&](int start, int end) { mark_run(y, start, end); });
 }
 
 template <class F>
@@ -173,14 +183,33 @@ void TileGrid::mark_where(const QRect& r, const TileGrid& other) {
     }
 }
 
-std::vector<QRect> TileGrid::runs() const {
+template <class Wanted>
+std::vector<QRect> TileGrid::runs_where(Wanted wanted) const {
     std::vector<QRect> runs;
     const QRect surface(QPoint(0, 0), size_);
     for (int y = first_row_; y <= last_row_; ++y)
         for_each_run(y, [&](int x0, int x1) {
-            runs.push_back(QRect(x0 * kTile, y * kTile, (x1 - x0 + 1) * kTile, kTile) & surface);
+            wanted_runs(
+                x0, x1, [&](int x) { return wanted(y, x); },
+                [&](int start, int end) {
+                    runs.push_back(
+                        QRect(start * kTile, y * kTile, (end - start + 1) * kTile, kTile) &
+                        surface);
+                });
         });
     return runs;
+}
+
+std::vector<QRect> TileGrid::runs() const {
+    return runs_where([](int, int) { return true; });
+}
+
+std::vector<QRect> TileGrid::runs_also_in(const TileGrid& a, const TileGrid& b) const {
+    if (a.tiles_.size() != tiles_.size() || b.tiles_.size() != tiles_.size()) return runs();
+    return runs_where([&](int y, int x) {
+        const size_t at = static_cast<size_t>(y) * columns_ + x;
+        return a.tiles_[at] || b.tiles_[at];
+    });
 }
 
 QRegion TileGrid::region() const {

@@ -39,6 +39,8 @@ class TileGrid {
     QRegion region() const;
     // The marked tiles exactly, as runs along each row of tiles.
     std::vector<QRect> runs() const;
+    // The marked tiles that `a` or `b` marks too, as runs; both grids are of this one's size.
+    std::vector<QRect> runs_also_in(const TileGrid& a, const TileGrid& b) const;
 
   private:
     bool tiles_of(const QRect& r, int& x0, int& y0, int& x1, int& y1) const;
@@ -52,6 +54,9 @@ class TileGrid {
     // Calls `f(x0, x1)` for every run of marked tiles in row y.
     template <class F>
     void for_each_run(int y, F f) const;
+    // The marked tiles where `wanted(row, column)`, as runs along each row.
+    template <class Wanted>
+    std::vector<QRect> runs_where(Wanted wanted) const;
 
     int columns_ = 0, rows_ = 0;
     QSize size_;

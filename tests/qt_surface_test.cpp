@@ -571,9 +571,10 @@ TEST(TileGrid, RandomMarksAndUnmarksComeBackAsTheTilesRegion) {
             return QRect(r.left() / k * k, r.top() / k * k, (r.width() + k - 1) / k * k,
                          (r.height() + k - 1) / k * k);
         };
-        TileGrid grid, other;
+        TileGrid grid, other, none;
         grid.reset(size);
         other.reset(size);
+        none.reset(size);
         std::vector<char> model(static_cast<size_t>(columns * rows), 0), other_model = model;
         for (int step = 0; step < 12; ++step) {
             const QRect r = any_rect();
@@ -606,9 +607,14 @@ TEST(TileGrid, RandomMarksAndUnmarksComeBackAsTheTilesRegion) {
             };
             ASSERT_LE(area(region - expected), int64_t{64} * k * k * region.rectCount())
                 << "round " << round << " step " << step;
-            QRegion runs;  // and exactly, for putting pixels back
+            QRegion runs, runs_in_other, others;  // and exactly, for putting pixels back
             for (const QRect& r : grid.runs()) runs += r;
             ASSERT_TRUE((runs ^ expected).isEmpty()) << "round " << round << " step " << step;
+            for (const QRect& r : grid.runs_also_in(none, other)) runs_in_other += r;
+            for (int y = 0; y < rows; ++y)
+                for (int x = 0; x < columns; ++x)
+                    if (other_model[static_cast<size_t>(y * columns + x)]) others += tile(x, y);
+            ASSERT_TRUE((runs_in_other ^ (expected & others)).isEmpty()) << "round " << round;
             ASSERT_EQ(grid.empty(), expected.isEmpty()) << "round " << round;
         }
     }

@@ -119,7 +119,8 @@ TEST(BoardOnScreen, TooSmallScreenIsRedAndIgnoresKeys) {
 }
 
 TEST(BoardOnScreen, HomeAfterAWinRepaintsANewProblem) {
-    ViewAt v(21, 800, 600);
+    // On a wide screen, where the graph's area reaches far right of the grid's numbers.
+    ViewAt v(21, 1920, 1056);
     v.solve21();
     const Layout& l = v.view.board().layout;
     ASSERT_EQ(v.view.board().game.game_over, 1);
@@ -129,7 +130,13 @@ TEST(BoardOnScreen, HomeAfterAWinRepaintsANewProblem) {
         for (int x = l.score_box.left; x < l.score_box.right; ++x)
             magenta = magenta || v.at(x, y) == qRgb(255, 0, 255);
     EXPECT_TRUE(magenta);
+    // The next problem has as many boxes, so its graph's paper is the one already kept; putting
+    // it back shows nothing beside the grid, where the screen stays white.
+    v.view.board().chooser.play_next(22);
     v.keys({VK_HOME});
+    // (The screen is shown in tiles of 8 pixels, and the story's first tiles start above it.)
+    const QRect beside(l.grid_rect.right + 3 * l.grid_unit, 0, 1920, l.text_panel.top - 8);
+    EXPECT_TRUE((v.view.last_key_damage() & beside).isEmpty()) << "shown beside the grid";
     const GameState& s = v.view.board().game;
     EXPECT_EQ(s.game_over, 0);
     EXPECT_EQ(s.board_state, 2);
