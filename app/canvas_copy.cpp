@@ -56,16 +56,38 @@ void CanvasCopy::keep(const Rect& area) {
     copy_inked_ = *inked_;
 }
 
-bool CanvasCopy::put_back(const Rect& area) {
+namespace {
+
+// Whether `image`'s pixels in `at` are `copy`'s in `from`, of the same size and format.
+bool holds(const QImage& image, const QRect& at, const QImage& copy, const QRect& from) {
+    if (!image.rect().contains(at) || at.size() != from.size()) return false;
+    const size_t bytes = static_cast<size_t>(at.width()) * (image.depth() / 8);
+    for (int y = 0; y < at.height(); ++y)
+        if (std::memcmp(image.constScanLine(at.top() + y) + at.left() * (image.depth() / 8),
+                        copy.constScanLine(from.top() + y) + from.left() * (copy.depth() / 8),
+                        bytes) != 0)
+            return false;
+    return true;
+}
+
+}  // namespace
+
+bool CanvasCopy::put_back(const Rect& area, std::vector<Rect>& changed) {
     if (!held_ || !painter_ || !(area == area_)) return false;
     const QRect logical(area.left, area.top, area.width(), area.height());
+    const auto* canvas = static_cast<const QImage*>(painter_->device());
     for (QRect r : drawn_on_.runs_also_in(*inked_, copy_inked_)) {
         r &= logical;
         if (r.isEmpty()) continue;
+        const QRect source = device(r).translated(-origin_) & copy_.rect();
+        // A tile reaching past the area shares its pixels with what is drawn beside it (the
+        // title's box ends inside the paper's top tiles): left alone where it is as kept, so
+        // what lies beside keeps standing.
+        if (holds(*canvas, source.translated(origin_), copy_, source)) continue;
         damage_->mark(r);  // before the copy lands, so the damage keeps what was there
         inked_->mark(r);
-        const QRect source = device(r).translated(-origin_) & copy_.rect();
         painter_->drawImage(QRectF(r), copy_, source);
+        changed.push_back(Rect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
     }
     drawn_on_.unmark_inside(logical);
     return true;

@@ -31,7 +31,7 @@ class CanvasCopy : public PixelStore {
 
     bool can_keep(const Rect& area) override;
     void keep(const Rect& area) override;
-    bool put_back(const Rect& area) override;
+    bool put_back(const Rect& area, std::vector<Rect>& changed) override;
 
   private:
     // `area`'s pixels on the canvas.

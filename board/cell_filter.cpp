@@ -127,9 +127,11 @@ void CellFilter::MoveTo(int32_t x, int32_t y) {
 }
 
 void CellFilter::LineTo(int32_t x, int32_t y) {
-    // A slanted line's smoothed edge may reach a pixel to either side.
-    const Rect area{std::min(x_, x) - 1, std::min(y_, y) - 1, std::max(x_, x) + 2,
-                    std::max(y_, y) + 2};
+    // A straight line's pen covers its own pixels; a slanted line's smoothed edge may reach a
+    // pixel to either side.
+    const int32_t spill = x == x_ || y == y_ ? 0 : 1;
+    const Rect area{std::min(x_, x) - spill, std::min(y_, y) - spill, std::max(x_, x) + 1 + spill,
+                    std::max(y_, y) + 1 + spill};
     x_ = x, y_ = y;
     if (grouping_) return note(op(Kind::line_to, {x, y, x, y}), area);
     clear_way(area);
@@ -284,30 +286,65 @@ void CellFilter::restore_state() {
 // copy; it is then kept, when it covered its area first and stayed inside it.
 void CellFilter::BeginGroup(const Rect& area) {
     if (!store_ || !skip_ || grouping_ || !store_->can_keep(area)) return;
-    clear_way(area);
     grouping_ = true;
     keepable_ = true;
     group_.area = area;
     group_.ops.clear();
+    group_reach_.clear();
 }
 
 void CellFilter::note(const Op& o, const Rect& reach) {
     if (group_.ops.empty())
         keepable_ =
             (o.kind == Kind::rectangle || o.kind == Kind::fill_rect) && o.rect == group_.area;
+    else
+        group_reach_.push_back(reach);
     keepable_ = keepable_ && inside(reach, group_.area);
     group_.ops.push_back(o);
+}
+
+namespace {
+
+// Whether `o` paints its rectangle in one colour, frame and all, and which.
+bool solid_fill(const RecordingSurface::Op& o, COLORREF& colour) {
+    using Kind = RecordingSurface::Kind;
+    colour = o.brush.colour;
+    return o.kind == Kind::fill_rect || (o.kind == Kind::rectangle && o.pen.colour == colour);
+}
+
+}  // namespace
+
+// A cell that holds only a fill so far, in the colour the group first fills its whole area
+// with, and that nothing else of the group reaches, has the same pixels whichever is drawn
+// first: it waits on for the calls drawn into it after the group (the title's box is cleared
+// before the graph's paper, which takes in its last rows, and its title drawn after it).
+bool CellFilter::group_spares(const CellMemory::Cell& cell) const {
+    COLORREF group_colour = 0, cell_colour = 0;
+    return keepable_ && cell.ops.size() == 1 && solid_fill(group_.ops.front(), group_colour) &&
+           solid_fill(cell.ops.front(), cell_colour) && cell_colour == group_colour &&
+           std::none_of(group_reach_.begin(), group_reach_.end(),
+                        [&](const Rect& r) { return !empty(overlap(r, cell.rect)); });
 }
 
 void CellFilter::EndGroup() {
     if (!grouping_) return;
     grouping_ = false;
+    // What waits under the group goes first, as the group is drawn over it.
+    std::erase_if(pending_, [&](CellMemory::Cell& cell) {
+        if (empty(overlap(cell.rect, group_.area)) || group_spares(cell)) return false;
+        decide(cell);
+        return true;
+    });
     auto& groups = memory_.groups_;
     const auto same = std::find_if(groups.begin(), groups.end(), [&](const CellMemory::Group& g) {
         return g.area == group_.area;
     });
     const bool kept = same != groups.end() && same->ops == group_.ops;
-    if (!(kept && store_->put_back(group_.area))) {
+    put_back_.clear();
+    if (kept && store_->put_back(group_.area, put_back_)) {
+        for (const Rect& r : put_back_) forget(r);  // the rest of the area is as it was
+    } else {
+        forget(group_.area);
         if (same != groups.end()) groups.erase(same);
         for (const Op& o : group_.ops) draw(o);
         if (keepable_) {

@@ -21,8 +21,9 @@ class PixelStore {
     // Whether a copy of `area` is worth its keeping: putting it back costs less than drawing it.
     virtual bool can_keep(const Rect& area) = 0;
     virtual void keep(const Rect& area) = 0;
-    // False when it holds no copy of `area`.
-    virtual bool put_back(const Rect& area) = 0;
+    // Puts the copy of `area` back where the picture may differ from it, and adds the rectangles
+    // it put back to `changed`; false, with nothing put back, when it holds no copy of `area`.
+    virtual bool put_back(const Rect& area, std::vector<Rect>& changed) = 0;
 };
 
 // What the cells of one picture hold: kept beside the picture, and cleared whenever the picture
@@ -104,6 +105,7 @@ class CellFilter : public Surface {
     void restore_state();
     // Inside a group a drawing call is only noted, with the area it may reach.
     void note(const Op& o, const Rect& reach);
+    bool group_spares(const CellMemory::Cell& cell) const;
 
     CellMemory& memory_;
     Surface& picture_;
@@ -128,6 +130,8 @@ class CellFilter : public Surface {
     // Whether the group's calls so far cover its area first and stay inside it.
     bool keepable_ = false;
     CellMemory::Group group_;
+    std::vector<Rect> group_reach_;  // where the group's calls after its first may reach
+    std::vector<Rect> put_back_;
 };
 
 }  // namespace zarvo

@@ -228,14 +228,17 @@ void CanvasSurface::keep(const Rect& area) {
     if (drawn_) drawn_->clear();
 }
 
-bool CanvasSurface::put_back(const Rect& area) {
+bool CanvasSurface::put_back(const Rect& area, std::vector<Rect>& changed) {
     flush();
     if (!drawn_) return false;
+    const std::vector<Rect> taken = drawn_->take(area);
     std::vector<int32_t> runs;
-    for (const Rect& r : drawn_->take(area))
-        runs.insert(runs.end(), {r.left, r.top, r.right, r.bottom});
-    return js_put_back_runs(area.left, area.top, area.width(), area.height(), runs.data(),
-                            static_cast<int>(runs.size() / 4));
+    for (const Rect& r : taken) runs.insert(runs.end(), {r.left, r.top, r.right, r.bottom});
+    if (!js_put_back_runs(area.left, area.top, area.width(), area.height(), runs.data(),
+                          static_cast<int>(runs.size() / 4)))
+        return false;
+    changed.insert(changed.end(), taken.begin(), taken.end());
+    return true;
 }
 
 void CanvasSurface::flush() {

@@ -38,7 +38,7 @@ class CanvasSurface : public Surface, public PixelStore {
     // put back where the canvas was drawn on since.
     bool can_keep(const Rect& area) override;
     void keep(const Rect& area) override;
-    bool put_back(const Rect& area) override;
+    bool put_back(const Rect& area, std::vector<Rect>& changed) override;
 
     using Surface::DrawText;
     using Surface::Ellipse;
