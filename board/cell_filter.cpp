@@ -20,6 +20,11 @@ bool empty(const Rect& r) {
     return r.right <= r.left || r.bottom <= r.top;
 }
 
+Rect bounds(const Rect& a, const Rect& b) {
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
+
 Rect inset(const Rect& r) {
     return {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
 }
@@ -73,11 +78,46 @@ void CellFilter::SetTextColor(COLORREF colour) {
     picture_.SetTextColor(colour);
 }
 
+// A box that partly overlaps boxes still waiting joins them in one cell: their calls are then
+// drawn, or left out, together and in their order (a label's line reaches into the box below
+// it, which is cleared after it, and the label is drawn last). Any other waiting cell it
+// overlaps goes first.
 void CellFilter::start_cell(Op first) {
-    settle(first.rect);
     CellMemory::Cell cell;
     cell.rect = first.rect;
     cell.clean_frame = first.kind == Kind::rectangle;
+    std::erase_if(pending_, [&](CellMemory::Cell& waiting) {
+        const Rect& box = first.rect;
+        const Rect shared = overlap(waiting.rect, box);
+        if (empty(shared)) return false;
+        // Boxes side by side that share only their frames' ring are drawn one after the other.
+        const bool partly =
+            !inside(waiting.rect, box) && !inside(box, waiting.rect) &&
+            !(empty(overlap(shared, inset(box))) && empty(overlap(shared, inset(waiting.rect))));
+        if (!partly) {
+            decide(waiting);
+            return true;
+        }
+        if (cell.parts.empty()) {
+            cell.ops.swap(waiting.ops);
+            cell.parts =
+                waiting.parts.empty() ? std::vector<Rect>{waiting.rect} : std::move(waiting.parts);
+            cell.rect = waiting.rect;
+        } else {
+            cell.ops.insert(cell.ops.end(), waiting.ops.begin(), waiting.ops.end());
+            if (waiting.parts.empty())
+                cell.parts.push_back(waiting.rect);
+            else
+                cell.parts.insert(cell.parts.end(), waiting.parts.begin(), waiting.parts.end());
+        }
+        cell.rect = bounds(cell.rect, waiting.rect);
+        cell.clean_frame = false;
+        return true;
+    });
+    if (!cell.parts.empty()) {
+        cell.parts.push_back(first.rect);
+        cell.rect = bounds(cell.rect, first.rect);
+    }
     cell.ops.push_back(std::move(first));
     pending_.push_back(std::move(cell));
 }
@@ -103,8 +143,12 @@ void CellFilter::FillRect(const Rect& rect, const Brush& brush) {
 // however much was drawn elsewhere meanwhile (the title's box is cleared first, its title drawn
 // last).
 CellMemory::Cell* CellFilter::cell_holding(const Rect& area) {
-    for (CellMemory::Cell& cell : pending_)
-        if (inside(area, cell.rect)) return &cell;
+    for (CellMemory::Cell& cell : pending_) {
+        if (!inside(area, cell.rect)) continue;
+        if (cell.parts.empty() || std::any_of(cell.parts.begin(), cell.parts.end(),
+                                              [&](const Rect& part) { return inside(area, part); }))
+            return &cell;
+    }
     return nullptr;
 }
 

@@ -43,6 +43,8 @@ class CellMemory {
         // Only the frame's colour lies on the rectangle's outer ring, so a neighbour whose frame
         // of the same colour shares that ring leaves the cell as it was.
         bool clean_frame = false;
+        // The boxes of a cell made of boxes that overlap in part; none for a single box.
+        std::vector<Rect> parts;
     };
     std::vector<Cell> cells_;
     // The groups whose pixels the picture's store keeps, with the calls that drew them. A copy

@@ -352,7 +352,7 @@ TEST(CellFilter, LeavesOutOnlyCellsThatStandAsDrawn) {
         EXPECT_TRUE(has(moved, changed)) << changed;
     for (const std::string& kept :
          {std::string("ZARVO"), std::string("Boxes"), std::string("30"), std::string("110"),
-          std::string("  Blue"), hint_text, start_prompt()})
+          std::string("  Blue"), std::string("Score"), std::string("0"), hint_text, start_prompt()})
         EXPECT_FALSE(has(moved, kept)) << kept;
     EXPECT_EQ(drawn_texts(VK_TAB), Texts{});  // only the disc
 
@@ -390,6 +390,23 @@ TEST(CellFilter, LeavesOutOnlyCellsThatStandAsDrawn) {
     // 60 pixels wide: up to the frame, so the two cells are always drawn together.
     EXPECT_EQ(cells("abcdefghijkl", "1"), (Texts{"abcdefghijkl", "1"}));
     EXPECT_EQ(cells("abcdefghijkl", "1"), (Texts{"abcdefghijkl", "1"}));
+
+    // A label's line reaching into the box below it, cleared before the box and its text drawn
+    // last: the two go together, in their order, and only when one of them changed.
+    const auto label_over = [&](std::string_view number) {
+        RecordingSurface out(Rect{0, 0, 200, 100});
+        {
+            CellFilter dc(memory, out);
+            dc.Rectangle(0, 0, 50, 22);
+            dc.Rectangle(0, 20, 50, 40);
+            dc.DrawText(number, Rect{0, 20, 50, 40}, DT_SINGLELINE);
+            dc.DrawText("label", Rect{0, 0, 50, 20}, DT_SINGLELINE);
+        }
+        return out.texts();
+    };
+    EXPECT_EQ(label_over("1"), (Texts{"1", "label"}));
+    EXPECT_EQ(label_over("1"), Texts{});
+    EXPECT_EQ(label_over("2"), (Texts{"2", "label"}));
 }
 
 TEST(CellFilter, PutsBackAGroupOnlyAsItWasKept) {
