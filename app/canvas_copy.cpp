@@ -80,9 +80,9 @@ bool CanvasCopy::put_back(const Rect& area, std::vector<Rect>& changed) {
         r &= logical;
         if (r.isEmpty()) continue;
         const QRect source = device(r).translated(-origin_) & copy_.rect();
-        // A tile reaching past the area shares its pixels with what is drawn beside it (the
-        // title's box ends inside the paper's top tiles): left alone where it is as kept, so
-        // what lies beside keeps standing.
+        // A run whose pixels are as kept is left alone: a drawing marked it that left it as it
+        // was (the title's box, whose last rows the paper takes in), and putting it back would
+        // make what was drawn there unknown.
         if (holds(*canvas, source.translated(origin_), copy_, source)) continue;
         damage_->mark(r);  // before the copy lands, so the damage keeps what was there
         inked_->mark(r);
