@@ -98,26 +98,16 @@ void CellFilter::start_cell(Op first) {
             decide(waiting);
             return true;
         }
-        if (cell.parts.empty()) {
-            cell.ops.swap(waiting.ops);
-            cell.parts =
-                waiting.parts.empty() ? std::vector<Rect>{waiting.rect} : std::move(waiting.parts);
-            cell.rect = waiting.rect;
-        } else {
-            cell.ops.insert(cell.ops.end(), waiting.ops.begin(), waiting.ops.end());
-            if (waiting.parts.empty())
-                cell.parts.push_back(waiting.rect);
-            else
-                cell.parts.insert(cell.parts.end(), waiting.parts.begin(), waiting.parts.end());
-        }
+        cell.ops.insert(cell.ops.end(), waiting.ops.begin(), waiting.ops.end());
+        if (waiting.parts.empty())
+            cell.parts.push_back(waiting.rect);
+        else
+            cell.parts.insert(cell.parts.end(), waiting.parts.begin(), waiting.parts.end());
         cell.rect = bounds(cell.rect, waiting.rect);
         cell.clean_frame = false;
         return true;
     });
-    if (!cell.parts.empty()) {
-        cell.parts.push_back(first.rect);
-        cell.rect = bounds(cell.rect, first.rect);
-    }
+    if (!cell.parts.empty()) cell.parts.push_back(first.rect);
     cell.ops.push_back(std::move(first));
     pending_.push_back(std::move(cell));
 }
