@@ -46,6 +46,9 @@ class TileGrid {
     bool tiles_of(const QRect& r, int& x0, int& y0, int& x1, int& y1) const;
     // The pixels of tiles x0 to x1 of tile row y on the kept image, clipped to it.
     QRect device_rect(int y, int x0, int x1) const;
+    // Asks the memory for the kept image's pixels of tiles x0..x1 by y0..y1, all at once,
+    // before they are copied row by row.
+    void prefetch(int x0, int y0, int x1, int y1) const;
     // Marks tiles x0 to x1 of row y, none of them marked yet, keeping their pixels.
     void mark_run(int y, int x0, int x1);
     // Marks, run by run, the tiles x0 to x1 of row y that are `wanted`.

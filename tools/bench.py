@@ -231,6 +231,8 @@ def main():
             size = f"{w}x{h}" + (" DPR2" if dpr == 2 else "")
             t, c = run_benchmarks(w, h, tmp, dpr)
             add(size, "key Up, partial redraw", t["key_up_partial"], "bare key path", t["key_baseline"])
+            add(size, "key Up, caches emptied", t["key_up_cold"], "bare key path, caches emptied",
+                t["key_baseline_cold"])
             add(size, "key Up, hides the overlay", t["key_up_overlay"], "bare key path", t["key_baseline"])
             add(size, "key Down", t["key_down"], "bare key path", t["key_baseline"])
             add(size, "key Tab", t["key_tab"], "bare key path", t["key_baseline"])
