@@ -383,7 +383,21 @@ void QtSurface::DrawText(std::string_view text, Rect& rect, int format) {
         lines_to_draw(text, rect, format, f.cell, [&f](std::string_view s) { return f.width(s); });
     if (!placed) return;
     const std::vector<PlacedLine>& lines = *placed;
-    ink(rect.left, rect.top, rect.right, rect.bottom);
+    // Ink goes only where the letters are, within the clip: a number in a wide box changes
+    // only the pixels about it.
+    const int32_t m = glyph_overhang(f.cell);
+    int32_t l = rect.right, t = rect.bottom, r = rect.left, b = rect.top;
+    for (const PlacedLine& line : lines) {
+        if (line.y >= rect.bottom) break;
+        if (line.text.empty()) continue;
+        l = std::min(l, line.x - m);
+        t = std::min(t, line.y - m);
+        r = std::max(r, line.x + static_cast<int32_t>(std::ceil(f.width(line.text))) + m);
+        b = std::max(b, line.y + f.cell + m);
+    }
+    l = std::max(l, rect.left), t = std::max(t, rect.top);
+    r = std::min(r, rect.right), b = std::min(b, rect.bottom);
+    if (l < r && t < b) ink(l, t, r, b);
     p_.setClipRect(QRect(rect.left, rect.top, rect.width(), rect.height()));
     p_.setFont(f.font);
     p_.setPen(to_qcolor(text_colour_));

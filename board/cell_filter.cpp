@@ -1,6 +1,9 @@
 #include "board/cell_filter.h"
 
 #include <algorithm>
+#include <cstdint>
+
+#include "board/text_layout.h"
 
 namespace zarvo {
 
@@ -199,6 +202,11 @@ void CellFilter::DrawText(std::string_view text, Rect& rect, int format) {
 bool CellFilter::off_the_frame(std::string_view text, const Rect& rect, int format,
                                const Rect& cell) {
     if (!(format & DT_SINGLELINE)) return false;
+    const Rect box = line_box(text, rect, format);
+    return inside({box.left - 1, box.top, box.right + 1, box.bottom}, inset(cell));
+}
+
+Rect CellFilter::line_box(std::string_view text, const Rect& rect, int format) {
     const size_t first = std::min(text.find_first_not_of(' '), text.size());
     const int32_t blanks = first ? picture_.GetTextExtentPoint32(text.substr(0, first)).cx : 0;
     const Size size = picture_.GetTextExtentPoint32(text);
@@ -207,7 +215,75 @@ bool CellFilter::off_the_frame(std::string_view text, const Rect& rect, int form
     if (format & DT_RIGHT) left = rect.right - size.cx + blanks;
     int32_t top = rect.top;
     if (format & DT_VCENTER) top = rect.top + (rect.height() - size.cy) / 2;
-    return inside({left - 1, top, left + size.cx - blanks + 1, top + size.cy}, inset(cell));
+    return {left, top, left + size.cx - blanks, top + size.cy};
+}
+
+Rect CellFilter::reach(const Op& o) {
+    switch (o.kind) {
+        case Kind::rectangle:
+        case Kind::ellipse:
+        case Kind::fill_rect:
+            return o.rect;
+        case Kind::move_to:
+            return {};
+        case Kind::text:
+            if (o.format & DT_SINGLELINE) {
+                if (!(picture_font_ == o.font)) picture_.SelectObject(picture_font_ = o.font);
+                const Rect box = line_box(o.text, o.rect, o.format);
+                const int32_t m = glyph_overhang(box.bottom - box.top);
+                return {box.left - m, box.top - m, box.right + m, box.bottom + m};
+            }
+            return o.rect;
+        default:  // a line or a text at a point: anywhere
+            return {INT32_MIN / 2, INT32_MIN / 2, INT32_MAX / 2, INT32_MAX / 2};
+    }
+}
+
+// A move changes the numbers in a table's cells and nothing else of them: a cell's pixels can
+// then differ only where its old or its new words stand. Only there is it cleared to its box's
+// colour and written again, when no other of its calls reaches there and the words keep off
+// the box's frame. A cell drawn whole is written over an area some times the size of its
+// words, and what a key writes over is what it costs to find what changed.
+bool CellFilter::rewrite_words(const CellMemory::Cell& was, const CellMemory::Cell& cell) {
+    const std::vector<Op>& ops = cell.ops;
+    if (was.ops.size() != ops.size() || was.parts != cell.parts) return false;
+    struct Rewrite {
+        size_t text, box;
+        Rect area;
+    };
+    std::vector<Rewrite> rewrites;
+    std::vector<Rect> reaches(ops.size());
+    for (size_t i = 0; i < ops.size(); ++i) {
+        reaches[i] = reach(ops[i]);
+        if (ops[i] == was.ops[i]) continue;
+        Op words_apart = was.ops[i];
+        words_apart.text = ops[i].text;
+        if (ops[i].kind != Kind::text || !(ops[i].format & DT_SINGLELINE) ||
+            !(words_apart == ops[i]))
+            return false;
+        reaches[i] = bounds(reaches[i], reach(was.ops[i]));
+        // The words stand on the last box drawn before them, off its frame.
+        size_t box = i;
+        while (box > 0 && ops[box].kind != Kind::rectangle && ops[box].kind != Kind::fill_rect)
+            --box;
+        const Op& under = ops[box];
+        if (under.kind != Kind::rectangle && under.kind != Kind::fill_rect) return false;
+        if (!inside(reaches[i], under.kind == Kind::rectangle ? inset(under.rect) : under.rect))
+            return false;
+        rewrites.push_back({i, box, overlap(reaches[i], ops[i].rect)});
+    }
+    if (rewrites.empty()) return false;
+    for (const Rewrite& w : rewrites)
+        for (size_t k = w.box + 1; k < ops.size(); ++k)
+            if (k != w.text && !empty(overlap(reaches[k], w.area))) return false;
+    for (const Rewrite& w : rewrites) {
+        if (empty(w.area)) continue;
+        Op clear = op(Kind::fill_rect, w.area);
+        clear.brush = ops[w.box].brush;
+        draw(clear);
+    }
+    for (const Rewrite& w : rewrites) draw(ops[w.text]);
+    return true;
 }
 
 void CellFilter::TextOut(int32_t x, int32_t y, std::string_view text) {
@@ -247,6 +323,11 @@ void CellFilter::decide(CellMemory::Cell& cell) {
     const auto same = std::find_if(cells.begin(), cells.end(),
                                    [&](const CellMemory::Cell& c) { return c.rect == cell.rect; });
     if (same != cells.end() && same->ops == cell.ops) {
+        return;
+    }
+    if (same != cells.end() && rewrite_words(*same, cell)) {
+        restore_state();
+        *same = std::move(cell);
         return;
     }
     forget(cell.rect, &cell);

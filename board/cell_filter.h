@@ -94,6 +94,14 @@ class CellFilter : public Surface {
     void start_cell(Op first);
     CellMemory::Cell* cell_holding(const Rect& area);
     bool off_the_frame(std::string_view text, const Rect& rect, int format, const Rect& cell);
+    // The advance box of one line of text as DrawText places it in `rect`, in the picture's
+    // current font: from its first letter to its end, a cell high.
+    Rect line_box(std::string_view text, const Rect& rect, int format);
+    // Where a call may put ink; empty for a call that draws nothing there alone.
+    Rect reach(const Op& o);
+    // Draws a cell whose calls are those that drew `was` but for the words of its texts;
+    // false, with nothing drawn, when that cannot be told apart from drawing it whole.
+    bool rewrite_words(const CellMemory::Cell& was, const CellMemory::Cell& cell);
     void settle(const Rect& area);
     // Something is drawn over `area` outside any cell: what waits there goes first, and what
     // the picture held there is no longer known.

@@ -20,6 +20,12 @@ struct PlacedLine {
 // The advance width of a piece of text, in pixels (fractions allowed: pieces add up).
 using MeasureWidth = std::function<double(std::string_view)>;
 
+// How far past its advance and its cell a line's letters may put ink, for a cell `cell` pixels
+// high: the smoothing of their edges, and letters that lean or hang over.
+inline int32_t glyph_overhang(int32_t cell) {
+    return cell / 4 + 1;
+}
+
 // Splits `text` into the lines DrawText would draw within `width`.
 std::vector<std::string_view> wrap_lines(std::string_view text, int32_t width, int format,
                                          const MeasureWidth& measure);

@@ -370,6 +370,7 @@ TEST(CellFilter, LeavesOutOnlyCellsThatStandAsDrawn) {
 
     // Two framed cells sharing a frame of one colour keep each other while their text stays
     // off the frame; a text that reaches the frame makes its neighbour go again.
+    std::vector<RecordingSurface::Op> drawn;
     const auto cells = [&](std::string_view left_text, std::string_view right_text) {
         RecordingSurface out(Rect{0, 0, 200, 100});
         {
@@ -381,12 +382,25 @@ TEST(CellFilter, LeavesOutOnlyCellsThatStandAsDrawn) {
             dc.Rectangle(60, 0, 121, 20);
             dc.DrawText(right_text, Rect{60, 0, 121, 20}, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         }
+        drawn = out.ops();
         return out.texts();
     };
     memory.clear();
     EXPECT_EQ(cells("  ab", "1"), (Texts{"  ab", "1"}));
+    // New words in a box: only about the old and the new words is the box cleared (5 pixels a
+    // letter, 10 high, centred, with 3 pixels around for letters reaching past their advance).
     EXPECT_EQ(cells("  ab", "2"), Texts{"2"});
+    ASSERT_EQ(drawn.size(), 2u);
+    EXPECT_EQ(drawn[0].kind, Kind::fill_rect);
+    EXPECT_EQ(drawn[0].rect, (Rect{85, 2, 96, 18}));
+    EXPECT_EQ(drawn[0].brush, Brush{});
     EXPECT_EQ(cells("  ab", "1"), Texts{"1"});
+    // Words that reach the frame, and the words after them, go with their whole box.
+    EXPECT_EQ(cells("  ab", "123456789012"), Texts{"123456789012"});
+    EXPECT_EQ(drawn.front().kind, Kind::rectangle);
+    EXPECT_EQ(cells("  ab", "1"), (Texts{"  ab", "1"}));
+    EXPECT_EQ(drawn.back().kind, Kind::text);
+    EXPECT_EQ(drawn[drawn.size() - 2].kind, Kind::rectangle);
     // 60 pixels wide: up to the frame, so the two cells are always drawn together.
     EXPECT_EQ(cells("abcdefghijkl", "1"), (Texts{"abcdefghijkl", "1"}));
     EXPECT_EQ(cells("abcdefghijkl", "1"), (Texts{"abcdefghijkl", "1"}));
@@ -406,7 +420,29 @@ TEST(CellFilter, LeavesOutOnlyCellsThatStandAsDrawn) {
     };
     EXPECT_EQ(label_over("1"), (Texts{"1", "label"}));
     EXPECT_EQ(label_over("1"), Texts{});
+    // The label's words reach into the number's place: the two go again with their boxes.
     EXPECT_EQ(label_over("2"), (Texts{"2", "label"}));
+    // A number of its own, below the label's reach: only the number, on the box under it;
+    // with a disc over the number, both go again with their box.
+    const auto number_under = [&](std::string_view number, bool disc = false) {
+        RecordingSurface out(Rect{0, 0, 200, 100});
+        {
+            CellFilter dc(memory, out);
+            dc.SelectObject(Font{10});
+            dc.Rectangle(0, 0, 50, 22);
+            dc.Rectangle(0, 20, 50, 60);
+            dc.DrawText(number, Rect{0, 20, 50, 60}, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+            if (disc) dc.Ellipse(22, 36, 28, 44);
+            dc.DrawText("label", Rect{0, 0, 50, 20}, DT_SINGLELINE);
+        }
+        drawn = out.ops();
+        return out.texts();
+    };
+    EXPECT_EQ(number_under("1"), (Texts{"1", "label"}));
+    EXPECT_EQ(number_under("22"), Texts{"22"});
+    EXPECT_EQ(drawn.front().kind, Kind::fill_rect);
+    number_under("22", true);
+    EXPECT_EQ(number_under("3", true), (Texts{"3", "label"}));
 }
 
 TEST(CellFilter, PutsBackAGroupOnlyAsItWasKept) {
