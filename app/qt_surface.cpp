@@ -77,23 +77,35 @@ struct QtSurface::FontEntry {
     }
 
     // `text` in `colour`, rendered on a transparent image with a margin for the glyphs'
-    // overhang; its top left stands `margin()` above and left of the text's cell. Null the
-    // first time a text is asked for, when drawing its glyphs straight away costs less than
-    // a picture of a whole line that may never be drawn again (a new story's lines).
+    // overhang; its top left stands `margin()` above and left of the text's cell. Null until
+    // one is made: making a picture of a whole line costs more than drawing its glyphs once,
+    // so it is only noted as wanted here and made between keys (make_wanted_picture), or at
+    // once by render() when the glyphs cannot be drawn.
     const QImage* picture(std::string_view text, const QColor& colour, qreal dpr) {
-        std::string key(text);
-        key += '\0';
-        key += std::to_string(colour.rgb()) + '@' + std::to_string(dpr);
+        std::string key = picture_key(text, colour, dpr);
         auto it = rendered.find(key);
-        if (it != rendered.end() && !it->second.isNull()) return &it->second;
-        if (it == rendered.end()) {
-            if (rendered.size() >= 64) rendered.clear();
-            rendered.emplace(std::move(key), QImage());
-            return nullptr;
+        if (it != rendered.end()) return it->second.isNull() ? nullptr : &it->second;
+        if (rendered.size() >= kMaxPictures) {
+            rendered.clear();
+            wanted.clear();
         }
+        rendered.emplace(std::move(key), QImage());
+        wanted.push_back({std::string(text), colour, dpr});
+        return nullptr;
+    }
+    // Makes one wanted picture; false when none was wanted.
+    bool make_wanted_picture() {
+        if (wanted.empty()) return false;
+        const Wanted w = std::move(wanted.back());
+        wanted.pop_back();
+        render(w.text, w.colour, w.dpr);
+        return true;
+    }
+    const QImage* render(std::string_view text, const QColor& colour, qreal dpr) {
+        QImage& image = rendered[picture_key(text, colour, dpr)];
+        if (!image.isNull()) return &image;
         const int m = margin();
         const QSize size(static_cast<int>(std::ceil(width(text))) + 2 * m, cell + 2 * m);
-        QImage& image = it->second;
         image = QImage(size * dpr, QImage::Format_ARGB32_Premultiplied);
         image.setDevicePixelRatio(dpr);
         image.fill(Qt::transparent);
@@ -115,6 +127,19 @@ struct QtSurface::FontEntry {
         return &image;
     }
     int margin() const { return cell / 4; }
+    static std::string picture_key(std::string_view text, const QColor& colour, qreal dpr) {
+        std::string key(text);
+        key += '\0';
+        key += std::to_string(colour.rgb()) + '@' + std::to_string(dpr);
+        return key;
+    }
+    struct Wanted {
+        std::string text;
+        QColor colour;
+        qreal dpr;
+    };
+    std::vector<Wanted> wanted;
+    static constexpr size_t kMaxPictures = 64;
 
     // The font's own rasterizer renders a glyph far faster than the toolkit fills its outline.
     // Each glyph is rendered once per colour and device pixel ratio and kept, so a new story's
@@ -215,9 +240,15 @@ namespace {
 constexpr int32_t kDefaultCell = 16;  // what a zero height stands for
 
 // Fonts are made once per size and device resolution and kept for the run.
+using FontKey = std::tuple<int32_t, bool, int>;
+std::map<FontKey, std::unique_ptr<QtSurface::FontEntry>>& font_cache() {
+    static std::map<FontKey, std::unique_ptr<QtSurface::FontEntry>> cache;
+    return cache;
+}
+
 QtSurface::FontEntry& font_entry(const Font& f, const QPaintDevice* device) {
-    using Key = std::tuple<int32_t, bool, int>;
-    static std::map<Key, std::unique_ptr<QtSurface::FontEntry>> cache;
+    using Key = FontKey;
+    auto& cache = font_cache();
     const int dpi = device ? device->logicalDpiY() : 96;
     const Key key{f.height, f.bold(), dpi};
     auto it = cache.find(key);
@@ -246,12 +277,18 @@ QtSurface::FontEntry& font_entry(const Font& f, const QPaintDevice* device) {
     // Centre the glyphs' own cell within the asked cell so that rounding shares out evenly.
     const double ascent = metrics.ascent() + (cell - (metrics.ascent() + metrics.descent())) / 2.0;
     auto entry = std::make_unique<QtSurface::FontEntry>(
-        QtSurface::FontEntry{font, metrics, cell, ascent, {}, {}, {}, {}, {}});
+        QtSurface::FontEntry{font, metrics, cell, ascent, {}, {}, {}, {}, {}, {}});
     entry->advance.fill(-1);
     return *cache.emplace(key, std::move(entry)).first->second;
 }
 
 }  // namespace
+
+bool QtSurface::make_wanted_picture() {
+    for (auto& [key, entry] : font_cache())
+        if (entry->make_wanted_picture()) return true;
+    return false;
+}
 
 QString QtSurface::arial_family() {
     static const QString family = [] {
@@ -413,7 +450,7 @@ void QtSurface::DrawText(std::string_view text, Rect& rect, int format) {
             const QImage* image = f.picture(line.text, colour, dpr);
             if (!image && f.draw_glyphs(p_, line.text, QPointF(line.x, line.y + f.ascent), colour))
                 continue;
-            if (!image) image = f.picture(line.text, colour, dpr);  // a letter the font lacks
+            if (!image) image = f.render(line.text, colour, dpr);  // a letter the font lacks
             p_.drawImage(QPoint(line.x - f.margin(), line.y - f.margin()), *image);
         } else if (const QStaticText* run = f.glyphs(line.text)) {
             p_.drawStaticText(QPointF(line.x, line.y + top_to_ascent), *run);

@@ -42,6 +42,10 @@ class QtSurface : public Surface {
 
     // The font family that stands in for "Arial" (Liberation Sans where installed).
     static QString arial_family();
+    // Text too large for the toolkit's glyph cache is drawn letter by letter the first time,
+    // and as one picture of its line from then on. Makes one picture of a line drawn so far
+    // without one; false when there is none to make. For the time between keys.
+    static bool make_wanted_picture();
 
     struct FontEntry;
 

@@ -34,6 +34,16 @@ CZarvokView::CZarvokView(ProblemChooser chooser, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     new_game(board_.game, board_.texts, board_.chooser);
+    pictures_.setSingleShot(true);
+    connect(&pictures_, &QTimer::timeout, this, [this] {
+        // One picture at a time: a key that comes meanwhile waits for one at most.
+        if (QtSurface::make_wanted_picture()) pictures_.start(0);
+    });
+}
+
+void CZarvokView::make_pictures_later() {
+    constexpr int kQuietMs = 200;  // longer than between the keys of a student who types on
+    pictures_.start(kQuietMs);
 }
 
 void CZarvokView::set_require_maximized(bool on) {
@@ -151,6 +161,7 @@ void CZarvokView::OnDraw() {
     }
     copies_.forget();
     paint_due_ = false;
+    make_pictures_later();
     after_paint(result);
 }
 
@@ -261,6 +272,7 @@ void CZarvokView::draw_key(const std::function<void(Surface&)>& draw, bool moves
     }
     last_key_damage_ = drawn;
     update(drawn);  // shows what the key drew; the paint procedure does not run for this
+    make_pictures_later();
 }
 
 void CZarvokView::OnKeyDown(int32_t vk) {

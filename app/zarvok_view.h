@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 #include "app/board_accessible.h"
@@ -101,6 +102,10 @@ class CZarvokView : public QWidget, private KeyShell {
     TileGrid key_damage_;  // what the key being handled drew
     CanvasCopy copies_;    // the graph's paper, kept as pixels
     QRegion last_key_damage_;
+    // Large texts drawn so far get their pictures while no key comes (a student reads the
+    // board), so that no key waits for one.
+    QTimer pictures_;
+    void make_pictures_later();
 
     // Tells a listening screen reader what changed; costs nothing when none listens.
     void announce(const std::string& sentence);
