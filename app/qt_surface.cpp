@@ -82,6 +82,10 @@ struct QtSurface::FontEntry {
     // so it is only noted as wanted here and made between keys (make_wanted_picture), or at
     // once by render() when the glyphs cannot be drawn.
     const QImage* picture(std::string_view text, const QColor& colour, qreal dpr) {
+        // A word or two (the title) is drawn from its glyphs as fast as from a picture, which
+        // would also take in the blanks and margins around them.
+        static constexpr size_t kFewestLetters = 8;
+        if (text.size() < kFewestLetters) return nullptr;
         std::string key = picture_key(text, colour, dpr);
         auto it = rendered.find(key);
         if (it != rendered.end()) return it->second.isNull() ? nullptr : &it->second;
