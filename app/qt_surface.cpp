@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPaintEngine>
 #include <QPolygon>
 #include <QRawFont>
@@ -39,15 +40,15 @@ inline QString text_of(std::string_view s) {
 struct QtSurface::FontEntry {
     QFont font;
     QFontMetricsF metrics;
-    int32_t cell;                     // the line pitch and the height GetTextExtentPoint32 reports
-    double ascent;                    // baseline below the top of the cell
-    std::array<double, 128> advance;  // ASCII, below zero until first asked for
-    std::unordered_map<std::string, double> wide_advance;
-    std::unordered_map<std::string, QStaticText> shaped;
+    int32_t cell;   // the line pitch and the height GetTextExtentPoint32 reports
+    double ascent;  // baseline below the top of the cell
+    std::array<double, 128> advance{};  // ASCII, below zero until first asked for
+    std::unordered_map<std::string, double> wide_advance{};
+    std::unordered_map<std::string, QStaticText> shaped{};
     // Text too large for the toolkit's glyph cache (the title and the story on big screens, in
     // device pixels) is drawn as outlines every time; on a raster canvas it is rendered once
     // into an image instead.
-    std::unordered_map<std::string, QImage> rendered;
+    std::unordered_map<std::string, QImage> rendered{};
 
     static constexpr size_t kMaxShaped = 4096;
     static constexpr int32_t kLargeCell = 60;
@@ -142,7 +143,7 @@ struct QtSurface::FontEntry {
         QColor colour;
         qreal dpr;
     };
-    std::vector<Wanted> wanted;
+    std::vector<Wanted> wanted{};
     static constexpr size_t kMaxPictures = 64;
 
     // The font's own rasterizer renders a glyph far faster than the toolkit fills its outline.
@@ -216,8 +217,45 @@ struct QtSurface::FontEntry {
         raw.setPixelSize(raw.pixelSize() * dpr);
         return glyph_sets.emplace_back(Glyphs{std::move(raw), dpr, {}});
     }
-    std::vector<Glyphs> glyph_sets;  // one per device pixel ratio
+    std::vector<Glyphs> glyph_sets{};  // one per device pixel ratio
     static constexpr size_t kMaxGlyphs = 2048;
+
+    // ASCII text as a run of the font's glyphs at the advances width() sums: the pixels the
+    // toolkit's own drawing of it gives, without shaping the text first. A move's numbers are
+    // new texts each time, and shaping them was most of their drawing. Null for a text with
+    // other letters, or with a letter the font lacks (another font would stand in for it).
+    const QGlyphRun* ascii_run(std::string_view text) {
+        if (!ascii_font.isValid()) ascii_font = QRawFont::fromFont(font);
+        QList<quint32> indexes(static_cast<qsizetype>(text.size()));
+        QList<QPointF> positions(static_cast<qsizetype>(text.size()));
+        double x = 0;
+        for (size_t i = 0; i < text.size(); ++i) {
+            const auto c = static_cast<unsigned char>(text[i]);
+            if (c >= 0x80 || c < 0x20) return nullptr;
+            quint32& index = ascii_glyph[c];
+            if (index == kUnknown) {
+                const QList<quint32> found =
+                    ascii_font.glyphIndexesForString(QString(QChar(static_cast<char16_t>(c))));
+                index = found.size() == 1 ? found[0] : 0;
+            }
+            if (index == 0 && c != ' ') return nullptr;
+            indexes[static_cast<qsizetype>(i)] = index;
+            positions[static_cast<qsizetype>(i)] = QPointF(x, 0);
+            x += ascii_advance(c);
+        }
+        run.setRawFont(ascii_font);
+        run.setGlyphIndexes(indexes);
+        run.setPositions(positions);
+        return &run;
+    }
+    static constexpr quint32 kUnknown = ~quint32{0};
+    QRawFont ascii_font{};
+    std::array<quint32, 128> ascii_glyph = [] {
+        std::array<quint32, 128> unknown;
+        unknown.fill(kUnknown);
+        return unknown;
+    }();
+    QGlyphRun run{};
 
     // The text shaped once for good, from its second drawing on; a text drawn only once (most
     // of the first paint) is not worth keeping. Null the first time.
@@ -281,7 +319,7 @@ QtSurface::FontEntry& font_entry(const Font& f, const QPaintDevice* device) {
     // Centre the glyphs' own cell within the asked cell so that rounding shares out evenly.
     const double ascent = metrics.ascent() + (cell - (metrics.ascent() + metrics.descent())) / 2.0;
     auto entry = std::make_unique<QtSurface::FontEntry>(
-        QtSurface::FontEntry{font, metrics, cell, ascent, {}, {}, {}, {}, {}, {}});
+        QtSurface::FontEntry{.font = font, .metrics = metrics, .cell = cell, .ascent = ascent});
     entry->advance.fill(-1);
     return *cache.emplace(key, std::move(entry)).first->second;
 }
@@ -456,6 +494,8 @@ void QtSurface::DrawText(std::string_view text, Rect& rect, int format) {
                 continue;
             if (!image) image = f.render(line.text, colour, dpr);  // a letter the font lacks
             p_.drawImage(QPoint(line.x - f.margin(), line.y - f.margin()), *image);
+        } else if (const QGlyphRun* glyphs = f.ascii_run(line.text)) {
+            p_.drawGlyphRun(QPointF(line.x, line.y + f.ascent), *glyphs);
         } else if (const QStaticText* run = f.glyphs(line.text)) {
             p_.drawStaticText(QPointF(line.x, line.y + top_to_ascent), *run);
         } else {

@@ -163,6 +163,25 @@ TEST(QtSurface, TextCellHeightIsTheAskedHeight) {
         EXPECT_NEAR(ink_right + 1 - ink_left, measuring.dc->GetTextExtentPoint32("AVAVAVAVAV").cx,
                     h / 8)
             << h;
+        // Plain ASCII, drawn without shaping, stands exactly where the toolkit's own shaping
+        // puts it, at either pixel ratio.
+        for (const qreal dpr : {1.0, 2.0}) {
+            const auto drawn = [&](bool shaped) {
+                QImage image(QSize(400, 80) * dpr, QImage::Format_RGB32);
+                image.setDevicePixelRatio(dpr);
+                image.fill(Qt::white);
+                QPainter painter(&image);
+                QtSurface dc(painter, Rect{0, 0, 400, 80});
+                dc.SelectObject(CreateFont(h / 3, 0, Face::arial));
+                if (shaped)
+                    dc.TextOut(3, 5, "Moves 1234567890 AVA");
+                else
+                    dc.DrawText("Moves 1234567890 AVA", Rect{3, 5, 400, 80}, DT_SINGLELINE);
+                painter.end();
+                return image;
+            };
+            EXPECT_EQ(drawn(false), drawn(true)) << h << " at " << dpr;
+        }
         // Drawn again (from the picture made between keys at the large size), the text is the
         // same pixels.
         while (QtSurface::make_wanted_picture()) {
