@@ -474,13 +474,13 @@ void QtSurface::DrawText(std::string_view text, Rect& rect, int format) {
         r = std::max(r, line.x + static_cast<int32_t>(std::ceil(f.width(line.text))) + m);
         b = std::max(b, line.y + f.cell + m);
     }
+    // Text is clipped to its rectangle; most texts lie well inside it, and need no clip.
+    const bool clip = l < rect.left || t < rect.top || r > rect.right || b > rect.bottom;
     l = std::max(l, rect.left), t = std::max(t, rect.top);
     r = std::min(r, rect.right), b = std::min(b, rect.bottom);
     if (l < r && t < b) ink(l, t, r, b);
-    p_.setClipRect(QRect(rect.left, rect.top, rect.width(), rect.height()));
-    p_.setFont(f.font);
+    if (clip) p_.setClipRect(QRect(rect.left, rect.top, rect.width(), rect.height()));
     p_.setPen(to_qcolor(text_colour_));
-    const double top_to_ascent = f.ascent - f.metrics.ascent();
     const bool as_picture = f.cell * p_.device()->devicePixelRatioF() >= FontEntry::kLargeCell &&
                             p_.paintEngine() && p_.paintEngine()->type() == QPaintEngine::Raster;
     for (const PlacedLine& line : lines) {
@@ -497,12 +497,14 @@ void QtSurface::DrawText(std::string_view text, Rect& rect, int format) {
         } else if (const QGlyphRun* glyphs = f.ascii_run(line.text)) {
             p_.drawGlyphRun(QPointF(line.x, line.y + f.ascent), *glyphs);
         } else if (const QStaticText* run = f.glyphs(line.text)) {
-            p_.drawStaticText(QPointF(line.x, line.y + top_to_ascent), *run);
+            p_.setFont(f.font);
+            p_.drawStaticText(QPointF(line.x, line.y + f.ascent - f.metrics.ascent()), *run);
         } else {
+            p_.setFont(f.font);
             p_.drawText(QPointF(line.x, line.y + f.ascent), text_of(line.text));
         }
     }
-    p_.setClipping(false);
+    if (clip) p_.setClipping(false);
 }
 
 void QtSurface::TextOut(int32_t x, int32_t y, std::string_view text) {
