@@ -326,6 +326,12 @@ QtSurface::FontEntry& font_entry(const Font& f, const QPaintDevice* device) {
 
 }  // namespace
 
+bool QtSurface::pictures_wanted() {
+    for (auto& [key, entry] : font_cache())
+        if (!entry->wanted.empty()) return true;
+    return false;
+}
+
 bool QtSurface::make_wanted_picture() {
     for (auto& [key, entry] : font_cache())
         if (entry->make_wanted_picture()) return true;

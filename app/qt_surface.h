@@ -46,6 +46,7 @@ class QtSurface : public Surface {
     // and as one picture of its line from then on. Makes one picture of a line drawn so far
     // without one; false when there is none to make. For the time between keys.
     static bool make_wanted_picture();
+    static bool pictures_wanted();
 
     struct FontEntry;
 

@@ -43,7 +43,7 @@ CZarvokView::CZarvokView(ProblemChooser chooser, QWidget* parent)
 
 void CZarvokView::make_pictures_later() {
     constexpr int kQuietMs = 200;  // longer than between the keys of a student who types on
-    pictures_.start(kQuietMs);
+    if (QtSurface::pictures_wanted()) pictures_.start(kQuietMs);
 }
 
 void CZarvokView::set_require_maximized(bool on) {
