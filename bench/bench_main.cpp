@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/qt_surface.h"
@@ -62,21 +63,29 @@ void reset_line(CZarvokView& view, bool overlay) {
 
 // Between a student's keys the program sleeps and other programs (the X server first) run, so
 // a key finds little of its code and data in the caches. Walking a buffer larger than the
-// last-level cache before each key, outside the timed part, gives the key that start.
-void evict_caches(benchmark::State& state) {
-    static std::vector<unsigned char> junk(64 << 20);
-    state.PauseTiming();
-    for (size_t i = 0; i < junk.size(); i += 64) ++junk[i];
-    benchmark::DoNotOptimize(junk.data());
-    state.ResumeTiming();
-}
+// last-level cache before each key, outside the timed part, gives the key that start. The
+// buffer goes with the benchmark, so that no later benchmark's memory counts it.
+class CacheEmptier {
+  public:
+    void operator()(benchmark::State& state) {
+        state.PauseTiming();
+        for (size_t i = 0; i < junk_.size(); i += 64) ++junk_[i];
+        benchmark::DoNotOptimize(junk_.data());
+        state.ResumeTiming();
+    }
+
+  private:
+    std::vector<unsigned char> junk_ = std::vector<unsigned char>(size_t{64} << 20);
+};
 
 void key_up(benchmark::State& state, bool overlay, bool cold = false) {
     auto view = painted_view();
     reset_line(*view, overlay);
     int added = 0;
+    std::optional<CacheEmptier> empty_caches;
+    if (cold) empty_caches.emplace();
     for (auto _ : state) {
-        if (cold) evict_caches(state);
+        if (empty_caches) (*empty_caches)(state);
         send_key(view.get(), Qt::Key_Up);
         if (++added == 40 || overlay) {
             state.PauseTiming();
@@ -146,8 +155,9 @@ void BM_key_baseline(benchmark::State& state) {
 void BM_key_baseline_cold(benchmark::State& state) {
     BareWidget w;
     w.resize(g_width, g_height);
+    CacheEmptier empty_caches;
     for (auto _ : state) {
-        evict_caches(state);
+        empty_caches(state);
         send_key(&w, Qt::Key_Up);
     }
 }
