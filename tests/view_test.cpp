@@ -21,7 +21,6 @@
 #include "app/about_dlg.h"
 #include "app/language.h"
 #include "app/main_frame.h"
-#include "app/qt_surface.h"
 #include "app/zarvok_doc.h"
 #include "app/zarvok_view.h"
 #include "board/palette.h"
@@ -169,10 +168,6 @@ TEST(BoardOnScreen, AnyKeySequenceLeavesWhatAFreshPaintShows) {
             ViewAt v(problem, w, h);
             for (int step = 1; step <= 90; ++step) {
                 // Every pixel a key changes lies in what it reports for the screen.
-                // Between some keys the student reads: the large texts get their pictures.
-                if (random() % 3 == 0)
-                    while (QtSurface::make_wanted_picture()) {
-                    }
                 const QImage before = v.view.canvas();
                 v.keys({keys[random() % std::size(keys)]});
                 const QRegion shown = v.view.last_key_damage();
