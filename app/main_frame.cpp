@@ -46,9 +46,7 @@ CMainFrame::CMainFrame(CZarvokDoc& doc, CZarvokView* view)
     // A screen reader names the window by the game alone: the title bar's banner, with its
     // date and time, would be read out whole at every start and every return to the window.
     setAccessibleName(QStringLiteral("Zarvo"));
-    QIcon icon(QStringLiteral(":/icons/zarvok-32.png"));
-    icon.addFile(QStringLiteral(":/icons/zarvok-16.png"));
-    setWindowIcon(icon);
+    setWindowIcon(program_icon());
     setCentralWidget(view_);
     view_->set_require_maximized(true);
     view_->setFocus();
