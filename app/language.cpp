@@ -92,7 +92,11 @@ bool load_language(const std::string& code) {
 
 QString spoken_languages() {
     QStringList codes{QStringLiteral("en")};
-    for (const QString& file : QDir(QLatin1String(kTranslations)).entryList({"zarvok_*.qm"})) {
+    // The names are picked out by hand: a name filter is a regular expression, and compiling
+    // one took its library's pages into every start, for a help text hardly ever shown.
+    for (const QString& file : QDir(QLatin1String(kTranslations)).entryList(QDir::Files)) {
+        if (!file.startsWith(QLatin1String("zarvok_")) || !file.endsWith(QLatin1String(".qm")))
+            continue;
         const QString code = file.mid(7, file.size() - 10);
         if (code != QLatin1String("pseudo")) codes << code;  // a test language, not offered
     }
