@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <unordered_map>
@@ -37,9 +38,15 @@ inline QString text_of(std::string_view s) {
 // in it: the board draws the same labels, numbers and story lines again and again, and shaping
 // text is the costly part. Without kerning a text's width is the sum of its characters'
 // advances, exactly as the toolkit measures it.
+//
+// `raw` is the font file at this size, made from the same weight at another size: the toolkit
+// asks the font configuration afresh for every font it makes at a new size, which took most of
+// the first paint, while a size made from another takes over its settings. Its glyphs, metrics
+// and advances are those of `font`. `font` itself is only made ready for the text that `raw`
+// cannot draw alone (letters outside ASCII, or the font lacks).
 struct QtSurface::FontEntry {
     QFont font;
-    QFontMetricsF metrics;
+    QRawFont raw;
     int32_t cell;   // the line pitch and the height GetTextExtentPoint32 reports
     double ascent;  // baseline below the top of the cell
     std::array<double, 128> advance{};  // ASCII, below zero until first asked for
@@ -49,6 +56,12 @@ struct QtSurface::FontEntry {
     // device pixels) is drawn as outlines every time; on a raster canvas it is rendered once
     // into an image instead.
     std::unordered_map<std::string, QImage> rendered{};
+    std::optional<QFontMetricsF> font_metrics{};
+
+    const QFontMetricsF& metrics() {
+        if (!font_metrics) font_metrics.emplace(font);
+        return *font_metrics;
+    }
 
     static constexpr size_t kMaxShaped = 4096;
     static constexpr int32_t kLargeCell = 60;
@@ -69,7 +82,7 @@ struct QtSurface::FontEntry {
             auto it = wide_advance.find(std::string(letter));
             if (it == wide_advance.end())
                 it = wide_advance
-                         .emplace(std::string(letter), metrics.horizontalAdvance(text_of(letter)))
+                         .emplace(std::string(letter), metrics().horizontalAdvance(text_of(letter)))
                          .first;
             w += it->second;
             i += n;
@@ -175,12 +188,25 @@ struct QtSurface::FontEntry {
     }
     double advance_of(QChar letter) {
         const char16_t c = letter.unicode();
-        return c < 0x80 ? ascii_advance(c) : metrics.horizontalAdvance(letter);
+        return c < 0x80 ? ascii_advance(c) : metrics().horizontalAdvance(letter);
     }
     double ascii_advance(unsigned c) {
         double& a = advance[c];
-        if (a < 0) a = metrics.horizontalAdvance(QChar(c));
+        if (a >= 0) return a;
+        const quint32 index = ascii_index(c);
+        a = index != 0 ? raw.advancesForGlyphIndexes(QList<quint32>{index}).value(0).x()
+                       : metrics().horizontalAdvance(QChar(c));  // from the font standing in
         return a;
+    }
+    // The font's glyph for an ASCII character, 0 where it has none.
+    quint32 ascii_index(unsigned c) {
+        quint32& index = ascii_glyph[c];
+        if (index == kUnknown) {
+            const QList<quint32> found =
+                raw.glyphIndexesForString(QString(QChar(static_cast<char16_t>(c))));
+            index = found.size() == 1 ? found[0] : 0;
+        }
+        return index;
     }
 
     struct Glyph {
@@ -213,9 +239,9 @@ struct QtSurface::FontEntry {
     Glyphs& glyph_set(qreal dpr) {
         for (Glyphs& set : glyph_sets)
             if (set.raw_dpr == dpr) return set;
-        QRawFont raw = QRawFont::fromFont(font);
-        raw.setPixelSize(raw.pixelSize() * dpr);
-        return glyph_sets.emplace_back(Glyphs{std::move(raw), dpr, {}});
+        QRawFont scaled = raw;
+        scaled.setPixelSize(raw.pixelSize() * dpr);
+        return glyph_sets.emplace_back(Glyphs{std::move(scaled), dpr, {}});
     }
     std::vector<Glyphs> glyph_sets{};  // one per device pixel ratio
     static constexpr size_t kMaxGlyphs = 2048;
@@ -225,31 +251,24 @@ struct QtSurface::FontEntry {
     // new texts each time, and shaping them was most of their drawing. Null for a text with
     // other letters, or with a letter the font lacks (another font would stand in for it).
     const QGlyphRun* ascii_run(std::string_view text) {
-        if (!ascii_font.isValid()) ascii_font = QRawFont::fromFont(font);
         QList<quint32> indexes(static_cast<qsizetype>(text.size()));
         QList<QPointF> positions(static_cast<qsizetype>(text.size()));
         double x = 0;
         for (size_t i = 0; i < text.size(); ++i) {
             const auto c = static_cast<unsigned char>(text[i]);
             if (c >= 0x80 || c < 0x20) return nullptr;
-            quint32& index = ascii_glyph[c];
-            if (index == kUnknown) {
-                const QList<quint32> found =
-                    ascii_font.glyphIndexesForString(QString(QChar(static_cast<char16_t>(c))));
-                index = found.size() == 1 ? found[0] : 0;
-            }
+            const quint32 index = ascii_index(c);
             if (index == 0 && c != ' ') return nullptr;
             indexes[static_cast<qsizetype>(i)] = index;
             positions[static_cast<qsizetype>(i)] = QPointF(x, 0);
             x += ascii_advance(c);
         }
-        run.setRawFont(ascii_font);
+        run.setRawFont(raw);
         run.setGlyphIndexes(indexes);
         run.setPositions(positions);
         return &run;
     }
     static constexpr quint32 kUnknown = ~quint32{0};
-    QRawFont ascii_font{};
     std::array<quint32, 128> ascii_glyph = [] {
         std::array<quint32, 128> unknown;
         unknown.fill(kUnknown);
@@ -296,30 +315,41 @@ QtSurface::FontEntry& font_entry(const Font& f, const QPaintDevice* device) {
     auto it = cache.find(key);
     if (it != cache.end()) return *it->second;
 
-    QFont font(QtSurface::arial_family());
-    font.setStyleHint(QFont::SansSerif);
-    font.setBold(f.bold());
-    font.setKerning(false);
+    const auto font_of = [](bool bold, int pixels) {
+        QFont font(QtSurface::arial_family());
+        font.setStyleHint(QFont::SansSerif);
+        font.setBold(bold);
+        font.setKerning(false);
+        font.setPixelSize(pixels);
+        return font;
+    };
+    // The weight's font file, as the font configuration gives it once; every size is made
+    // from it.
+    static std::array<QRawFont, 2> weights;
+    const auto sized = [&font_of](const QFont& font) {
+        QRawFont& weight = weights[font.bold() ? 1 : 0];
+        if (!weight.isValid()) weight = QRawFont::fromFont(font_of(font.bold(), kDefaultCell));
+        QRawFont raw = weight;
+        raw.setPixelSize(font.pixelSize());
+        return raw.isValid() ? raw : QRawFont::fromFont(font);
+    };
     // The cell (ascent + descent) is what a positive height asks for; a negative height asks
     // for the em size itself.
-    static const double cell_per_em = [] {
-        QFont probe(QtSurface::arial_family());
-        probe.setPixelSize(1000);
-        const QFontMetricsF m(probe);
-        const double cell = m.ascent() + m.descent();
+    static const double cell_per_em = [&] {
+        const QRawFont probe = sized(font_of(false, 1000));
+        const double cell = probe.ascent() + probe.descent();
         return cell > 0 ? cell / 1000.0 : 1.15;
     }();
     const int32_t asked = f.height == 0 ? kDefaultCell : std::abs(f.height);
     const double em = f.height < 0 ? asked : asked / cell_per_em;
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(em))));
-    QFontMetricsF metrics(font, const_cast<QPaintDevice*>(device));
-    const int32_t cell =
-        f.height > 0 ? f.height
-                     : static_cast<int32_t>(std::lround(metrics.ascent() + metrics.descent()));
+    const QFont font = font_of(f.bold(), std::max(1, static_cast<int>(std::lround(em))));
+    QRawFont raw = sized(font);
+    const double glyphs_cell = raw.ascent() + raw.descent();
+    const int32_t cell = f.height > 0 ? f.height : static_cast<int32_t>(std::lround(glyphs_cell));
     // Centre the glyphs' own cell within the asked cell so that rounding shares out evenly.
-    const double ascent = metrics.ascent() + (cell - (metrics.ascent() + metrics.descent())) / 2.0;
+    const double ascent = raw.ascent() + (cell - glyphs_cell) / 2.0;
     auto entry = std::make_unique<QtSurface::FontEntry>(
-        QtSurface::FontEntry{.font = font, .metrics = metrics, .cell = cell, .ascent = ascent});
+        QtSurface::FontEntry{.font = font, .raw = std::move(raw), .cell = cell, .ascent = ascent});
     entry->advance.fill(-1);
     return *cache.emplace(key, std::move(entry)).first->second;
 }
@@ -504,7 +534,7 @@ void QtSurface::DrawText(std::string_view text, Rect& rect, int format) {
             p_.drawGlyphRun(QPointF(line.x, line.y + f.ascent), *glyphs);
         } else if (const QStaticText* run = f.glyphs(line.text)) {
             p_.setFont(f.font);
-            p_.drawStaticText(QPointF(line.x, line.y + f.ascent - f.metrics.ascent()), *run);
+            p_.drawStaticText(QPointF(line.x, line.y + f.ascent - f.raw.ascent()), *run);
         } else {
             p_.setFont(f.font);
             p_.drawText(QPointF(line.x, line.y + f.ascent), text_of(line.text));
