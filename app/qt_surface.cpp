@@ -413,23 +413,34 @@ void QtSurface::SelectObject(const Font& font) {
     font_ = &font_entry(font, p_.device());
 }
 
+void QtSurface::whiten(int32_t l, int32_t t, int32_t r, int32_t b) {
+    const QRect area(l, t, r - l, b - t);
+    // At a fractional pixel ratio ink may reach a device pixel of the next tile.
+    const qreal dpr = p_.device()->devicePixelRatioF();
+    const bool everywhere = !inked_ || dpr != std::floor(dpr);
+    const std::vector<QRect> parts =
+        everywhere ? std::vector<QRect>{area} : inked_->marked_parts(area);
+    blank(l, t, r, b);
+    for (const QRect& part : parts) p_.fillRect(part, Qt::white);
+}
+
 void QtSurface::FillRect(const Rect& r, const Brush& brush) {
     if (r.right <= r.left || r.bottom <= r.top) return;
     if (brush.colour == 0xFFFFFF) {
-        blank(r.left, r.top, r.right, r.bottom);
-    } else {
-        ink(r.left, r.top, r.right, r.bottom);
+        whiten(r.left, r.top, r.right, r.bottom);
+        return;
     }
+    ink(r.left, r.top, r.right, r.bottom);
     p_.fillRect(QRect(r.left, r.top, r.width(), r.height()), to_qcolor(brush.colour));
 }
 
 void QtSurface::Rectangle(int32_t l, int32_t t, int32_t r, int32_t b) {
     if (r <= l || b <= t) return;
     if (pen_.colour == 0xFFFFFF && brush_.colour == 0xFFFFFF) {
-        blank(l, t, r, b);
-    } else {
-        ink(l, t, r, b);
+        whiten(l, t, r, b);
+        return;
     }
+    ink(l, t, r, b);
     const QColor pen = to_qcolor(pen_.colour);
     const int32_t w = r - l, h = b - t;
     if (w > 2 && h > 2) p_.fillRect(QRect(l + 1, t + 1, w - 2, h - 2), to_qcolor(brush_.colour));

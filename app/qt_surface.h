@@ -65,6 +65,9 @@ class QtSurface : public Surface {
     // Drawing in colour, and painting plain white, over (l, t)-(r, b).
     void ink(int32_t l, int32_t t, int32_t r, int32_t b);
     void blank(int32_t l, int32_t t, int32_t r, int32_t b);
+    // Paints (l, t)-(r, b) white: only where the canvas may hold ink, the rest of it being
+    // white already.
+    void whiten(int32_t l, int32_t t, int32_t r, int32_t b);
 };
 
 QColor to_qcolor(COLORREF colour);

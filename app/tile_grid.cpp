@@ -203,6 +203,35 @@ void TileGrid::mark_where(const QRect& r, const TileGrid& other) {
     }
 }
 
+std::vector<QRect> TileGrid::marked_parts(const QRect& r) const {
+    std::vector<QRect> parts;
+    int x0, y0, x1, y1;
+    if (marked_ == 0 || !tiles_of(r, x0, y0, x1, y1)) return parts;
+    std::vector<size_t> above, here;  // the parts that reach the row above, and this row
+    for (int y = y0; y <= y1; ++y) {
+        const size_t at = static_cast<size_t>(y) * columns_;
+        here.clear();
+        wanted_runs(
+            x0, x1, [&](int x) { return tiles_[at + x] != 0; },
+            [&](int start, int end) {
+                const QRect part =
+                    QRect(start * kTile, y * kTile, (end - start + 1) * kTile, kTile) & r;
+                for (const size_t i : above) {
+                    QRect& up = parts[i];
+                    if (up.left() == part.left() && up.right() == part.right()) {
+                        up.setBottom(part.bottom());
+                        here.push_back(i);
+                        return;
+                    }
+                }
+                here.push_back(parts.size());
+                parts.push_back(part);
+            });
+        std::swap(above, here);
+    }
+    return parts;
+}
+
 template <class Wanted>
 std::vector<QRect> TileGrid::runs_where(Wanted wanted) const {
     std::vector<QRect> runs;

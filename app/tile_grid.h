@@ -37,6 +37,9 @@ class TileGrid {
     // The marked tiles as a few rectangles. Every rectangle costs the screen a copy of its own,
     // so tiles close together share one, with the few unmarked tiles between them.
     QRegion region() const;
+    // The parts of `r` that lie in marked tiles, as few rectangles: runs along each row of
+    // tiles, joined with the runs below them that span the same columns.
+    std::vector<QRect> marked_parts(const QRect& r) const;
     // The marked tiles exactly, as runs along each row of tiles.
     std::vector<QRect> runs() const;
     // The marked tiles that `a` or `b` marks too, as runs; both grids are of this one's size.

@@ -480,6 +480,8 @@ namespace {
 // calls on a small canvas, and after each every pixel it changed lies in the damage. White
 // drawn over white the canvas never inked is no damage at all. With the damage keeping what it
 // covers, the tiles left as they were are dropped from it, at one and two device pixels a pixel.
+// White is painted only where the canvas holds ink, and the canvas still ends up as a surface
+// that paints everything draws it.
 TEST(QtSurface, DamageHoldsEveryChangedPixelAndWhiteOverWhiteNone) {
     const QSize size(64, 48);
     for (const int dpr : {1, 2}) {
@@ -488,6 +490,7 @@ TEST(QtSurface, DamageHoldsEveryChangedPixelAndWhiteOverWhiteNone) {
             QImage image(size * dpr, QImage::Format_RGB32);
             image.setDevicePixelRatio(dpr);
             image.fill(Qt::white);
+            QImage everywhere = image.copy();
             TileGrid damage, inked;
             damage.reset(size);
             inked.reset(size);
@@ -500,6 +503,9 @@ TEST(QtSurface, DamageHoldsEveryChangedPixelAndWhiteOverWhiteNone) {
                     call(dc);
                 }
                 damage.unmark_unchanged();
+                QPainter painter(&everywhere);
+                QtSurface dc(painter, Rect{0, 0, size.width(), size.height()});
+                call(dc);
             };
             draw([](QtSurface& dc) {
                 dc.SelectObject(CreatePen(0xFFFFFF));
@@ -525,24 +531,28 @@ TEST(QtSurface, DamageHoldsEveryChangedPixelAndWhiteOverWhiteNone) {
             for (int step = 0; step < 300; ++step) {
                 const QImage before = image.copy();
                 const int what = any(5);
+                const int32_t l = any(60), t = any(44), r = l + any(30), b = t + any(30);
+                const COLORREF pen = colours[any(4)], brush = colours[any(4)],
+                               text = colours[any(4)], fill = colours[any(4)];
+                const int32_t height = 8 + any(20);
                 draw([&](QtSurface& dc) {
-                    const int32_t l = any(60), t = any(44), r = l + any(30), b = t + any(30);
-                    dc.SelectObject(CreatePen(colours[any(4)]));
-                    dc.SelectObject(CreateSolidBrush(colours[any(4)]));
-                    dc.SetTextColor(colours[any(4)]);
+                    dc.SelectObject(CreatePen(pen));
+                    dc.SelectObject(CreateSolidBrush(brush));
+                    dc.SetTextColor(text);
                     Rect box{l, t, r, b};
                     if (what == 0) dc.Rectangle(l, t, r, b);
-                    if (what == 1) dc.FillRect(box, CreateSolidBrush(colours[any(4)]));
+                    if (what == 1) dc.FillRect(box, CreateSolidBrush(fill));
                     if (what == 2) dc.Ellipse(l, t, l + 5, t + 5);
                     if (what == 3) {
                         dc.MoveTo(l, t);
                         dc.LineTo(r, b);
                     }
                     if (what == 4) {
-                        dc.SelectObject(Font{8 + any(20)});
+                        dc.SelectObject(Font{height});
                         dc.DrawText("Zarvo 42", box, 0);
                     }
                 });
+                ASSERT_EQ(image, everywhere) << "call " << what << " at step " << step;
                 const QRegion shown = damage.region();
                 for (int y = 0; y < image.height(); ++y)
                     for (int x = 0; x < image.width(); ++x)
