@@ -436,14 +436,26 @@ void QtSurface::FillRect(const Rect& r, const Brush& brush) {
 
 void QtSurface::Rectangle(int32_t l, int32_t t, int32_t r, int32_t b) {
     if (r <= l || b <= t) return;
-    if (pen_.colour == 0xFFFFFF && brush_.colour == 0xFFFFFF) {
+    const bool white_inside = brush_.colour == 0xFFFFFF;
+    if (pen_.colour == 0xFFFFFF && white_inside) {
         whiten(l, t, r, b);
         return;
     }
-    ink(l, t, r, b);
     const QColor pen = to_qcolor(pen_.colour);
     const int32_t w = r - l, h = b - t;
-    if (w > 2 && h > 2) p_.fillRect(QRect(l + 1, t + 1, w - 2, h - 2), to_qcolor(brush_.colour));
+    if (white_inside && w > 2 && h > 2) {
+        // A frame around white (the story's panel): only the frame is ink, and the inside is
+        // painted where it held ink, so that clearing it again costs what was drawn in it.
+        whiten(l + 1, t + 1, r - 1, b - 1);
+        ink(l, t, r, t + 1);
+        ink(l, b - 1, r, b);
+        ink(l, t + 1, l + 1, b - 1);
+        ink(r - 1, t + 1, r, b - 1);
+    } else {
+        ink(l, t, r, b);
+        if (w > 2 && h > 2)
+            p_.fillRect(QRect(l + 1, t + 1, w - 2, h - 2), to_qcolor(brush_.colour));
+    }
     p_.fillRect(QRect(l, t, w, 1), pen);
     p_.fillRect(QRect(l, b - 1, w, 1), pen);
     p_.fillRect(QRect(l, t, 1, h), pen);
