@@ -68,7 +68,14 @@ struct QtSurface::FontEntry {
 
     double width(std::string_view text) {
         double w = 0;
-        for (size_t i = 0; i < text.size();) {
+        size_t i = 0;
+        // Letters whose advances are known already, summed in a loop that calls nothing.
+        for (; i < text.size(); ++i) {
+            const auto c = static_cast<unsigned char>(text[i]);
+            if (c >= 0x80 || advance[c] < 0) break;
+            w += advance[c];
+        }
+        while (i < text.size()) {
             const auto c = static_cast<unsigned char>(text[i]);
             if (c < 0x80) {
                 w += ascii_advance(c);
