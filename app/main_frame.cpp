@@ -26,7 +26,9 @@ namespace {
 
 // Alt pressed and released alone does not hand the keyboard to the menu bar, where the next
 // arrow key would open a menu instead of reaching the game; Alt with a letter and F10 still
-// open the menus.
+// open the menus. A menu that Alt with a letter opened stays open when an Alt key event reaches
+// it afterwards, as one does when a screen reader listens to the keyboard: the toolkit then
+// passes each key on only once the reader has answered.
 class NoAltAloneStyle : public QProxyStyle {
   public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
@@ -66,6 +68,8 @@ CMainFrame::CMainFrame(CZarvokDoc& doc, CZarvokView* view)
     auto* style = new NoAltAloneStyle;
     style->setParent(menuBar());
     menuBar()->setStyle(style);
+    file_menu_->setStyle(style);
+    help_menu_->setStyle(style);
     // A menu that closes (Escape, a command, a click elsewhere) gives the keyboard back to the
     // game at once, rather than leaving the menu bar holding it unseen.
     for (QMenu* menu : {file_menu_, help_menu_})
