@@ -68,8 +68,12 @@ CMainFrame::CMainFrame(CZarvokDoc& doc, CZarvokView* view)
     auto* style = new NoAltAloneStyle;
     style->setParent(menuBar());
     menuBar()->setStyle(style);
-    file_menu_->setStyle(style);
-    help_menu_->setStyle(style);
+    // The menus take the style as they first open: given it here, each would load its font
+    // before the first picture.
+    for (QMenu* menu : {file_menu_, help_menu_})
+        connect(menu, &QMenu::aboutToShow, menu, [menu, style] {
+            if (menu->style() != style) menu->setStyle(style);
+        });
     // A menu that closes (Escape, a command, a click elsewhere) gives the keyboard back to the
     // game at once, rather than leaving the menu bar holding it unseen.
     for (QMenu* menu : {file_menu_, help_menu_})
