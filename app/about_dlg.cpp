@@ -1,7 +1,7 @@
 #include "app/about_dlg.h"
 
 #include <QFontMetrics>
-#include <QImageReader>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
@@ -11,18 +11,6 @@ namespace zarvo {
 
 const char* const kVersionLine = QT_TRANSLATE_NOOP("About", "Zarvok Version Z611");
 const char* const kLegalNotice = QT_TRANSLATE_NOOP("About", "Copyright (C) 2026 Zarvo team");
-
-// The files are read as the PNG images they are: a reader left to find a file's format loads
-// every image plugin the toolkit has, to ask each whether it reads it, at every start.
-QIcon program_icon() {
-    QIcon icon;
-    for (const char* file : {":/icons/zarvok-32.png", ":/icons/zarvok-16.png"}) {
-        QImageReader reader(QString::fromLatin1(file), "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
-    }
-    return icon;
-}
 
 namespace {
 
@@ -59,7 +47,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("icon"));
-    const QPixmap picture = program_icon().pixmap(32, 32);
+    const QPixmap picture = QIcon(QStringLiteral(":/icons/zarvok-32.png")).pixmap(32, 32);
     icon->setPixmap(picture);
     icon->setAlignment(Qt::AlignCenter);
     icon->setGeometry(fitted(rect(11, 17, 20, 20), picture.deviceIndependentSize().toSize(), true));

@@ -2,15 +2,11 @@
 #pragma once
 
 #include <QDialog>
-#include <QIcon>
 
 namespace zarvo {
 
 extern const char* const kVersionLine;
 extern const char* const kLegalNotice;
-
-// The program's icon, at 32 and 16 pixels: the window's and the About box's.
-QIcon program_icon();
 
 class CAboutDlg : public QDialog {
     Q_OBJECT

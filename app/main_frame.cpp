@@ -48,7 +48,9 @@ CMainFrame::CMainFrame(CZarvokDoc& doc, CZarvokView* view)
     // A screen reader names the window by the game alone: the title bar's banner, with its
     // date and time, would be read out whole at every start and every return to the window.
     setAccessibleName(QStringLiteral("Zarvo"));
-    setWindowIcon(program_icon());
+    QIcon icon(QStringLiteral(":/icons/zarvok-32.png"));
+    icon.addFile(QStringLiteral(":/icons/zarvok-16.png"));
+    setWindowIcon(icon);
     setCentralWidget(view_);
     view_->set_require_maximized(true);
     view_->setFocus();
