@@ -3,6 +3,8 @@
 #include <QPaintDevice>
 #include <cstring>
 
+#include "app/raster_rows.h"
+
 namespace zarvo {
 
 void CanvasCopy::reset(QSize size) {
@@ -86,7 +88,9 @@ bool CanvasCopy::put_back(const Rect& area, std::vector<Rect>& changed) {
         if (holds(*canvas, source.translated(origin_), copy_, source)) continue;
         damage_->mark(r);  // before the copy lands, so the damage keeps what was there
         inked_->mark(r);
-        painter_->drawImage(QRectF(r), copy_, source);
+        QImage* direct = direct_canvas(*painter_);
+        if (!direct || !copy_pixels(*direct, source.topLeft() + origin_, copy_, source))
+            painter_->drawImage(QRectF(r), copy_, source);
         changed.push_back(Rect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
     }
     drawn_on_.unmark_inside(logical);

@@ -18,6 +18,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "app/raster_rows.h"
 #include "board/text_layout.h"
 
 namespace zarvo {
@@ -428,6 +429,10 @@ void QtSurface::whiten(int32_t l, int32_t t, int32_t r, int32_t b) {
     const std::vector<QRect> parts =
         everywhere ? std::vector<QRect>{area} : inked_->marked_parts(area);
     blank(l, t, r, b);
+    if (QImage* canvas = direct_canvas(p_)) {
+        fill_white(*canvas, parts);
+        return;
+    }
     for (const QRect& part : parts) p_.fillRect(part, Qt::white);
 }
 

@@ -1,0 +1,57 @@
+#include "app/raster_rows.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+namespace zarvo {
+
+QImage* direct_canvas(QPainter& painter) {
+    QPaintDevice* device = painter.device();
+    if (!device || device->devType() != QInternal::Image || painter.hasClipping() ||
+        !painter.worldTransform().isIdentity())
+        return nullptr;
+    auto* image = static_cast<QImage*>(device);
+    const qreal dpr = image->devicePixelRatio();
+    const QImage::Format f = image->format();
+    const bool white_is_ff = f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 ||
+                             f == QImage::Format_ARGB32_Premultiplied;
+    return white_is_ff && dpr == std::floor(dpr) ? image : nullptr;
+}
+
+namespace {
+
+// The image's memory for writing. The painter detached the image when it began, and nothing
+// shares it while it paints, so writing through the constant rows changes only this image.
+uchar* row(QImage& image, int y) {
+    return const_cast<uchar*>(image.constScanLine(y));
+}
+
+}  // namespace
+
+void fill_white(QImage& canvas, const std::vector<QRect>& parts) {
+    const int d = static_cast<int>(canvas.devicePixelRatio());
+    for (const QRect& part : parts) {
+        const QRect pixels =
+            QRect(part.x() * d, part.y() * d, part.width() * d, part.height() * d) & canvas.rect();
+        if (pixels.isEmpty()) continue;
+        const size_t bytes = static_cast<size_t>(pixels.width()) * sizeof(uint32_t);
+        for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+            std::memset(row(canvas, y) + pixels.left() * sizeof(uint32_t), 0xFF, bytes);
+    }
+}
+
+bool copy_pixels(QImage& canvas, QPoint to, const QImage& from, const QRect& source) {
+    const QRect at = QRect(to, source.size()) & canvas.rect();
+    if (!from.rect().contains(source) || from.format() != canvas.format()) return false;
+    const size_t bytes = static_cast<size_t>(at.width()) * sizeof(uint32_t);
+    const int dx = at.left() - to.x(), dy = at.top() - to.y();
+    for (int y = 0; y < at.height(); ++y)
+        std::memcpy(
+            row(canvas, at.top() + y) + at.left() * sizeof(uint32_t),
+            from.constScanLine(source.top() + dy + y) + (source.left() + dx) * sizeof(uint32_t),
+            bytes);
+    return true;
+}
+
+}  // namespace zarvo
