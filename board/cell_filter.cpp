@@ -43,6 +43,7 @@ void CellFilter::finish() {
     EndGroup();
     for (CellMemory::Cell& cell : pending_) decide(cell);
     pending_.clear();
+    fill_waiting({INT32_MIN / 2, INT32_MIN / 2, INT32_MAX / 2, INT32_MAX / 2});
 }
 
 // A call with everything it draws with; what its kind does not use is left at its default, so
@@ -315,6 +316,7 @@ void CellFilter::settle(const Rect& area) {
 
 void CellFilter::clear_way(const Rect& area) {
     settle(area);
+    fill_waiting(area);
     forget(area);
 }
 
@@ -325,12 +327,16 @@ void CellFilter::decide(CellMemory::Cell& cell) {
     if (same != cells.end() && same->ops == cell.ops) {
         return;
     }
+    fill_waiting(cell.rect);
     if (same != cells.end() && rewrite_words(*same, cell)) {
         restore_state();
         *same = std::move(cell);
         return;
     }
     forget(cell.rect, &cell);
+    // The part under the group is not what the cell's calls draw until the group comes, so the
+    // cell is not remembered.
+    if (fill_around_group(cell)) return;
     for (const Op& o : cell.ops) draw(o);
     restore_state();
     if (skip_) cells.push_back(std::move(cell));
@@ -441,6 +447,46 @@ bool CellFilter::group_spares(const CellMemory::Cell& cell) const {
                         [&](const Rect& r) { return !empty(overlap(r, cell.rect)); });
 }
 
+// The story's panel is cleared as the story goes, and a new problem's paint clears the whole
+// board, before the graph's paper is drawn again or put back: the fill need not paint the part
+// of the paper's area that the paper's first call fills, or that putting it back leaves as kept.
+bool CellFilter::fill_around_group(const CellMemory::Cell& cell) {
+    COLORREF colour = 0;
+    if (!store_ || !skip_ || cell.ops.size() != 1 || !solid_fill(cell.ops.front(), colour))
+        return false;
+    const Rect& c = cell.rect;
+    const auto group =
+        std::find_if(memory_.groups_.begin(), memory_.groups_.end(),
+                     [&](const CellMemory::Group& g) { return !empty(overlap(c, g.area)); });
+    if (group == memory_.groups_.end()) return false;
+    const Rect g = overlap(c, group->area);
+    const Brush brush{colour};
+    waiting_fills_.push_back({g, brush});
+    const Rect around[] = {
+        {c.left, c.top, c.right, g.top},
+        {c.left, g.bottom, c.right, c.bottom},
+        {c.left, g.top, g.left, g.bottom},
+        {g.right, g.top, c.right, g.bottom},
+    };
+    for (const Rect& r : around) {
+        if (empty(r)) continue;
+        Op fill = op(Kind::fill_rect, r);
+        fill.brush = brush;
+        draw(fill);
+    }
+    return true;
+}
+
+void CellFilter::fill_waiting(const Rect& area) {
+    std::erase_if(waiting_fills_, [&](const WaitingFill& w) {
+        if (empty(overlap(w.area, area))) return false;
+        Op fill = op(Kind::fill_rect, w.area);
+        fill.brush = w.brush;
+        draw(fill);
+        return true;
+    });
+}
+
 void CellFilter::EndGroup() {
     if (!grouping_) return;
     grouping_ = false;
@@ -450,6 +496,11 @@ void CellFilter::EndGroup() {
         decide(cell);
         return true;
     });
+    // A fill that waits for the group is what the group covers first, when it covers its area.
+    if (keepable_)
+        std::erase_if(waiting_fills_,
+                      [&](const WaitingFill& w) { return inside(w.area, group_.area); });
+    fill_waiting(group_.area);
     auto& groups = memory_.groups_;
     const auto same = std::find_if(groups.begin(), groups.end(), [&](const CellMemory::Group& g) {
         return g.area == group_.area;

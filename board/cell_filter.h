@@ -116,6 +116,12 @@ class CellFilter : public Surface {
     // Inside a group a drawing call is only noted, with the area it may reach.
     void note(const Op& o, const Rect& reach);
     bool group_spares(const CellMemory::Cell& cell) const;
+    // A cell that is one plain fill over the area of a group the picture's store keeps is
+    // drawn around that area; its part there waits, as the group covers all of its area when
+    // it comes. False, with nothing drawn, for any other cell.
+    bool fill_around_group(const CellMemory::Cell& cell);
+    // Draws the fills still waiting that overlap `area`, before something is drawn there.
+    void fill_waiting(const Rect& area);
 
     CellMemory& memory_;
     Surface& picture_;
@@ -141,6 +147,11 @@ class CellFilter : public Surface {
     bool keepable_ = false;
     CellMemory::Group group_;
     std::vector<Rect> group_reach_;  // where the group's calls after its first may reach
+    struct WaitingFill {
+        Rect area;
+        Brush brush;
+    };
+    std::vector<WaitingFill> waiting_fills_;
     std::vector<Rect> put_back_;
 };
 
