@@ -448,31 +448,39 @@ bool CellFilter::group_spares(const CellMemory::Cell& cell) const {
 }
 
 // The story's panel is cleared as the story goes, and a new problem's paint clears the whole
-// board, before the graph's paper is drawn again or put back: the fill need not paint the part
-// of the paper's area that the paper's first call fills, or that putting it back leaves as kept.
+// board, before the graph's paper is drawn again or put back: a fill need not paint the part of
+// the paper's area that the paper's first call fills, or that putting it back leaves as kept.
 bool CellFilter::fill_around_group(const CellMemory::Cell& cell) {
     COLORREF colour = 0;
-    if (!store_ || !skip_ || cell.ops.size() != 1 || !solid_fill(cell.ops.front(), colour))
+    if (!store_ || !skip_ || !std::all_of(cell.ops.begin(), cell.ops.end(), [&](const Op& o) {
+            return solid_fill(o, colour);
+        }))
         return false;
-    const Rect& c = cell.rect;
-    const auto group =
-        std::find_if(memory_.groups_.begin(), memory_.groups_.end(),
-                     [&](const CellMemory::Group& g) { return !empty(overlap(c, g.area)); });
+    const auto group = std::find_if(
+        memory_.groups_.begin(), memory_.groups_.end(),
+        [&](const CellMemory::Group& g) { return !empty(overlap(cell.rect, g.area)); });
     if (group == memory_.groups_.end()) return false;
-    const Rect g = overlap(c, group->area);
-    const Brush brush{colour};
-    waiting_fills_.push_back({g, brush});
-    const Rect around[] = {
-        {c.left, c.top, c.right, g.top},
-        {c.left, g.bottom, c.right, c.bottom},
-        {c.left, g.top, g.left, g.bottom},
-        {g.right, g.top, c.right, g.bottom},
+    const auto fill = [&](const Rect& r, const Brush& brush) {
+        if (empty(r)) return;
+        Op o = op(Kind::fill_rect, r);
+        o.brush = brush;
+        draw(o);
     };
-    for (const Rect& r : around) {
-        if (empty(r)) continue;
-        Op fill = op(Kind::fill_rect, r);
-        fill.brush = brush;
-        draw(fill);
+    // The fills of a cell of several boxes, in their order.
+    for (const Op& o : cell.ops) {
+        solid_fill(o, colour);
+        const Brush brush{colour};
+        const Rect& c = o.rect;
+        const Rect g = overlap(c, group->area);
+        if (empty(g)) {
+            fill(c, brush);
+            continue;
+        }
+        waiting_fills_.push_back({g, brush});
+        fill({c.left, c.top, c.right, g.top}, brush);
+        fill({c.left, g.bottom, c.right, c.bottom}, brush);
+        fill({c.left, g.top, g.left, g.bottom}, brush);
+        fill({g.right, g.top, c.right, g.bottom}, brush);
     }
     return true;
 }

@@ -116,7 +116,7 @@ class CellFilter : public Surface {
     // Inside a group a drawing call is only noted, with the area it may reach.
     void note(const Op& o, const Rect& reach);
     bool group_spares(const CellMemory::Cell& cell) const;
-    // A cell that is one plain fill over the area of a group the picture's store keeps is
+    // A cell of plain fills over the area of a group the picture's store keeps is
     // drawn around that area; its part there waits, as the group covers all of its area when
     // it comes. False, with nothing drawn, for any other cell.
     bool fill_around_group(const CellMemory::Cell& cell);
