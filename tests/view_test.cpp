@@ -146,20 +146,18 @@ TEST(BoardOnScreen, HomeAfterAWinRepaintsANewProblem) {
 }
 
 TEST(BoardOnScreen, AnyKeySequenceLeavesWhatAFreshPaintShows) {
-    // Random keys, mostly Up, on three screen sizes and in languages whose labels fill their
-    // cells; every 15 keys the screen is compared with a fresh paint of the same state, and after
-    // every key what changed with what it showed. Only the dots where segments start may differ:
-    // a full draw puts the new colour's dot there, partial draws leave the old one.
+    // Random keys, mostly Up, on four screen sizes and in languages whose labels fill their
+    // cells (at 3840x2160 the story's panel and the title's box are cleared together, over the
+    // graph's paper); every 15 keys the screen is compared with a fresh paint of the same state,
+    // and after every key what changed with what it showed. Only the dots where segments start may
+    // differ: a full draw puts the new colour's dot there, partial draws leave the old one.
     std::mt19937 random(2026);
     const int32_t keys[] = {VK_UP, VK_UP, VK_UP, VK_UP, VK_DOWN, VK_TAB, VK_SPACE, VK_F1, VK_HOME};
     const struct {
         int w, h;
         const char* lang;
-    } screens[] = {{800, 600, "en"},
-                   {1024, 768, "en"},
-                   {1920, 1080, "en"},
-                   {1024, 768, "pt_BR"},
-                   {1280, 720, "pseudo"}};
+    } screens[] = {{800, 600, "en"},   {1024, 768, "en"},    {1920, 1080, "en"},
+                   {3840, 2160, "en"}, {1024, 768, "pt_BR"}, {1280, 720, "pseudo"}};
     for (auto [w, h, lang] : screens) {
         ASSERT_TRUE(load_language(lang)) << lang;
         for (int problem : {0, 21}) {
