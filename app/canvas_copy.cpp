@@ -1,6 +1,7 @@
 #include "app/canvas_copy.h"
 
 #include <QPaintDevice>
+#include <climits>
 #include <cstring>
 
 #include "app/raster_rows.h"
@@ -72,6 +73,14 @@ bool holds(const QImage& image, const QRect& at, const QImage& copy, const QRect
     return true;
 }
 
+// The tiles that `r` touches, whole.
+QRect whole_tiles(const QRect& r) {
+    constexpr int t = TileGrid::kTile;
+    const QRect c = r & QRect(0, 0, INT_MAX / 2, INT_MAX / 2);
+    const int left = c.left() / t * t, top = c.top() / t * t;
+    return QRect(left, top, (c.right() / t + 1) * t - left, (c.bottom() / t + 1) * t - top);
+}
+
 }  // namespace
 
 bool CanvasCopy::put_back(const Rect& area, std::vector<Rect>& changed) {
@@ -93,7 +102,10 @@ bool CanvasCopy::put_back(const Rect& area, std::vector<Rect>& changed) {
             painter_->drawImage(QRectF(r), copy_, source);
         changed.push_back(Rect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
     }
-    drawn_on_.unmark_inside(logical);
+    // A tile that reaches past the area counts for the copy only inside it, and all of that is
+    // as kept now: left marked, the tiles along the paper's edges would be compared again at
+    // every putting back.
+    drawn_on_.unmark_inside(whole_tiles(logical));
     return true;
 }
 
