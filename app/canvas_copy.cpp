@@ -1,7 +1,6 @@
 #include "app/canvas_copy.h"
 
 #include <QPaintDevice>
-#include <climits>
 #include <cstring>
 
 #include "app/raster_rows.h"
@@ -73,20 +72,13 @@ bool holds(const QImage& image, const QRect& at, const QImage& copy, const QRect
     return true;
 }
 
-// The tiles that `r` touches, whole.
-QRect whole_tiles(const QRect& r) {
-    constexpr int t = TileGrid::kTile;
-    const QRect c = r & QRect(0, 0, INT_MAX / 2, INT_MAX / 2);
-    const int left = c.left() / t * t, top = c.top() / t * t;
-    return QRect(left, top, (c.right() / t + 1) * t - left, (c.bottom() / t + 1) * t - top);
-}
-
 }  // namespace
 
 bool CanvasCopy::put_back(const Rect& area, std::vector<Rect>& changed) {
     if (!held_ || !painter_ || !(area == area_)) return false;
     const QRect logical(area.left, area.top, area.width(), area.height());
     const auto* canvas = static_cast<const QImage*>(painter_->device());
+    QImage* direct = direct_canvas(*painter_);
     for (QRect r : drawn_on_.runs_also_in(*inked_, copy_inked_)) {
         r &= logical;
         if (r.isEmpty()) continue;
@@ -97,7 +89,6 @@ bool CanvasCopy::put_back(const Rect& area, std::vector<Rect>& changed) {
         if (holds(*canvas, source.translated(origin_), copy_, source)) continue;
         damage_->mark(r);  // before the copy lands, so the damage keeps what was there
         inked_->mark(r);
-        QImage* direct = direct_canvas(*painter_);
         if (!direct || !copy_pixels(*direct, source.topLeft() + origin_, copy_, source))
             painter_->drawImage(QRectF(r), copy_, source);
         changed.push_back(Rect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
@@ -105,7 +96,7 @@ bool CanvasCopy::put_back(const Rect& area, std::vector<Rect>& changed) {
     // A tile that reaches past the area counts for the copy only inside it, and all of that is
     // as kept now: left marked, the tiles along the paper's edges would be compared again at
     // every putting back.
-    drawn_on_.unmark_inside(whole_tiles(logical));
+    drawn_on_.unmark_touching(logical);
     return true;
 }
 

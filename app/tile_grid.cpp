@@ -184,6 +184,15 @@ void TileGrid::unmark_inside(const QRect& r) {
     const int x0 = (c.left() + kTile - 1) / kTile, y0 = (c.top() + kTile - 1) / kTile;
     const int x1 = c.right() + 1 >= size_.width() ? columns_ - 1 : (c.right() + 1) / kTile - 1;
     const int y1 = c.bottom() + 1 >= size_.height() ? rows_ - 1 : (c.bottom() + 1) / kTile - 1;
+    unmark_tiles(x0, y0, x1, y1);
+}
+
+void TileGrid::unmark_touching(const QRect& r) {
+    int x0, y0, x1, y1;
+    if (marked_ != 0 && tiles_of(r, x0, y0, x1, y1)) unmark_tiles(x0, y0, x1, y1);
+}
+
+void TileGrid::unmark_tiles(int x0, int y0, int x1, int y1) {
     for (int y = y0; y <= y1; ++y) {
         uint8_t* row = tiles_.data() + static_cast<size_t>(y) * columns_;
         for (int x = x0; x <= x1; ++x) {

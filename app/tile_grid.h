@@ -23,6 +23,8 @@ class TileGrid {
     void mark(const QRect& r);
     // Unmarks the tiles that lie wholly inside `r`.
     void unmark_inside(const QRect& r);
+    // Unmarks every tile that `r` touches.
+    void unmark_touching(const QRect& r);
     // Marks in this grid the tiles that `r` touches and `other` has marked.
     void mark_where(const QRect& r, const TileGrid& other);
 
@@ -47,6 +49,7 @@ class TileGrid {
 
   private:
     bool tiles_of(const QRect& r, int& x0, int& y0, int& x1, int& y1) const;
+    void unmark_tiles(int x0, int y0, int x1, int y1);
     // The pixels of tiles x0 to x1 of tile row y on the kept image, clipped to it.
     QRect device_rect(int y, int x0, int x1) const;
     // Asks the memory for the kept image's pixels of tiles x0..x1 by y0..y1, all at once,

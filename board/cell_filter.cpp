@@ -19,6 +19,9 @@ Rect overlap(const Rect& a, const Rect& b) {
             std::min(a.bottom, b.bottom)};
 }
 
+// Where a call may reach when it could reach anywhere.
+constexpr Rect kEverywhere{INT32_MIN / 2, INT32_MIN / 2, INT32_MAX / 2, INT32_MAX / 2};
+
 bool empty(const Rect& r) {
     return r.right <= r.left || r.bottom <= r.top;
 }
@@ -43,7 +46,7 @@ void CellFilter::finish() {
     EndGroup();
     for (CellMemory::Cell& cell : pending_) decide(cell);
     pending_.clear();
-    fill_waiting({INT32_MIN / 2, INT32_MIN / 2, INT32_MAX / 2, INT32_MAX / 2});
+    fill_waiting(kEverywhere);
 }
 
 // A call with everything it draws with; what its kind does not use is left at its default, so
@@ -236,7 +239,7 @@ Rect CellFilter::reach(const Op& o) {
             }
             return o.rect;
         default:  // a line or a text at a point: anywhere
-            return {INT32_MIN / 2, INT32_MIN / 2, INT32_MAX / 2, INT32_MAX / 2};
+            return kEverywhere;
     }
 }
 
@@ -460,12 +463,6 @@ bool CellFilter::fill_around_group(const CellMemory::Cell& cell) {
         memory_.groups_.begin(), memory_.groups_.end(),
         [&](const CellMemory::Group& g) { return !empty(overlap(cell.rect, g.area)); });
     if (group == memory_.groups_.end()) return false;
-    const auto fill = [&](const Rect& r, const Brush& brush) {
-        if (empty(r)) return;
-        Op o = op(Kind::fill_rect, r);
-        o.brush = brush;
-        draw(o);
-    };
     // The fills of a cell of several boxes, in their order.
     for (const Op& o : cell.ops) {
         solid_fill(o, colour);
@@ -485,12 +482,17 @@ bool CellFilter::fill_around_group(const CellMemory::Cell& cell) {
     return true;
 }
 
+void CellFilter::fill(const Rect& r, const Brush& brush) {
+    if (empty(r)) return;
+    Op o = op(Kind::fill_rect, r);
+    o.brush = brush;
+    draw(o);
+}
+
 void CellFilter::fill_waiting(const Rect& area) {
     std::erase_if(waiting_fills_, [&](const WaitingFill& w) {
         if (empty(overlap(w.area, area))) return false;
-        Op fill = op(Kind::fill_rect, w.area);
-        fill.brush = w.brush;
-        draw(fill);
+        fill(w.area, w.brush);
         return true;
     });
 }

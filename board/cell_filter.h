@@ -122,6 +122,8 @@ class CellFilter : public Surface {
     bool fill_around_group(const CellMemory::Cell& cell);
     // Draws the fills still waiting that overlap `area`, before something is drawn there.
     void fill_waiting(const Rect& area);
+    // Fills `r` (if not empty) with `brush` on the picture.
+    void fill(const Rect& r, const Brush& brush);
 
     CellMemory& memory_;
     Surface& picture_;
