@@ -13,6 +13,7 @@
 
 #include "app/keys.h"
 #include "app/qt_surface.h"
+#include "app/raster_rows.h"
 #include "app/x11_window.h"
 #include "puzzle/speech.h"
 
@@ -130,6 +131,7 @@ bool CZarvokView::canvas_matches_view() const {
 }
 
 bool CZarvokView::ensure_canvas() {
+    check_canvas_on_window();
     const qreal dpr = devicePixelRatioF();
     const QSize pixels = size() * dpr;
     if (pixels.isEmpty()) return false;
@@ -139,8 +141,12 @@ bool CZarvokView::ensure_canvas() {
             laying_out_again_ = true;
         }
         layout_screen_area_ = screen_area();
-        canvas_ = QImage(pixels, QImage::Format_RGB32);
-        canvas_.setDevicePixelRatio(dpr);
+        on_window_.detach();
+        canvas_ = paint_on_window_ ? on_window_.attach(*this) : QImage();
+        if (canvas_.isNull()) {
+            canvas_ = QImage(pixels, QImage::Format_RGB32);
+            canvas_.setDevicePixelRatio(dpr);
+        }
         canvas_.fill(Qt::white);
         cells_.clear();
         inked_.reset(size());
@@ -193,21 +199,69 @@ void CZarvokView::invalidate() {
 void CZarvokView::showEvent(QShowEvent* event) {
     paint_due_ = true;
     QWidget::showEvent(event);
+    window()->removeEventFilter(this);
+    window()->installEventFilter(this);
     watch_screen();
+}
+
+void CZarvokView::leave_window() {
+    if (!on_window_.attached()) return;
+    check_canvas_on_window();
+    if (on_window_.attached()) canvas_ = canvas_.copy();
+    on_window_.detach();
+}
+
+void CZarvokView::check_canvas_on_window() {
+    if (!on_window_.attached() || on_window_.hold(*this)) return;
+    on_window_.detach();
+    canvas_ = QImage();
+    invalidate();
+}
+
+bool CZarvokView::eventFilter(QObject* watched, QEvent* event) {
+    // The window's pixels are made anew at its next paint.
+    if (watched == window() &&
+        (event->type() == QEvent::Resize || event->type() == QEvent::ScreenChangeInternal))
+        leave_window();
+    return QWidget::eventFilter(watched, event);
+}
+
+void CZarvokView::moveEvent(QMoveEvent* event) {
+    leave_window();
+    QWidget::moveEvent(event);
 }
 
 // Any resize asks for the paint procedure; it runs once the frame is back at the board's size,
 // or at a new size once the screen has changed (and then ends the game, as designed).
 void CZarvokView::resizeEvent(QResizeEvent* event) {
+    leave_window();
     paint_due_ = true;
     QWidget::resizeEvent(event);
 }
 
 void CZarvokView::paintEvent(QPaintEvent* event) {
-    if (paint_due_ && size_settled()) OnDraw();
     QPainter painter(this);
+    check_canvas_on_window();
+    // A paint of the whole view on the window's pixels may leave the board there for the keys.
+    const bool whole = (QRegion(rect()) - event->region()).isEmpty();
+    const QImage* window = WindowPixels::of(*this);
+    const bool onto_window =
+        whole && window && WindowPixels::paints_on(painter, window->constBits());
+    paint_on_window_ = onto_window;
+    if (paint_due_ && size_settled()) OnDraw();
+    paint_on_window_ = false;
     if (canvas_.isNull()) {
         painter.fillRect(rect(), Qt::white);
+        return;
+    }
+    if (on_window_.attached() && on_window_.painted_by(painter)) return;  // drawn there already
+    if (onto_window && canvas_matches_view()) {
+        // Back at the board's size after the frame was away from it: the board moves onto the
+        // window's pixels, and this paint is the copy that puts it there.
+        QImage view = on_window_.attach(*this);
+        const QImage board = canvas_.convertedTo(view.format());  // shares canvas_ if the same
+        copy_pixels(view, QPoint(0, 0), board, board.rect());
+        canvas_ = view;
         return;
     }
     // Only what the toolkit asks for is copied: after a key, what the key drew.
@@ -251,6 +305,8 @@ void CZarvokView::play_cue(Cue cue) {
 // The canvas keeps the board's size whatever the frame goes through meanwhile, so the key draws
 // on it as always and the screen shows it once the frame is back.
 void CZarvokView::draw_key(const std::function<void(Surface&)>& draw, bool moves) {
+    check_canvas_on_window();
+    if (canvas_.isNull()) return;  // the window's pixels were made anew: the next paint draws
     QRegion drawn;
     {
         QPainter painter(&canvas_);

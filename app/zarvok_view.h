@@ -1,5 +1,6 @@
 // The view: the widget that fills the frame and owns the game. Paints run the paint procedure
-// on a canvas the view keeps; keys draw on that canvas at once and only show it.
+// on a canvas the view keeps; keys draw on that canvas at once and only show it. Where the
+// window system allows, the canvas is the view's part of the window's own pixels.
 #pragma once
 
 #include <QImage>
@@ -12,6 +13,7 @@
 #include "app/canvas_copy.h"
 #include "app/sound.h"
 #include "app/tile_grid.h"
+#include "app/window_pixels.h"
 #include "app/zarvok_doc.h"
 #include "board/board.h"
 #include "board/cell_filter.h"
@@ -73,11 +75,18 @@ class CZarvokView : public QWidget, private KeyShell {
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     bool focusNextPrevChild(bool) override { return false; }  // Tab belongs to the game
 
   private:
     bool ensure_canvas();
+    // The window is about to make new pixels (a new size or screen): a canvas on them becomes
+    // a copy of its own first.
+    void leave_window();
+    // A canvas on pixels the window has made anew is lost: the next paint draws the board.
+    void check_canvas_on_window();
     bool canvas_matches_view() const;
     bool whole_pixels() const;
     bool size_settled() const;
@@ -97,10 +106,12 @@ class CZarvokView : public QWidget, private KeyShell {
     Board board_;
     CuePlayer sound_;
     QImage canvas_;
-    CellMemory cells_;     // what the canvas's cells hold
-    TileGrid inked_;       // where the canvas is not plain white
-    TileGrid key_damage_;  // what the key being handled drew
-    CanvasCopy copies_;    // the graph's paper, kept as pixels
+    WindowPixels on_window_;        // where canvas_ lies, when it is a view of the window's pixels
+    bool paint_on_window_ = false;  // while a paint covers the view on the window's pixels
+    CellMemory cells_;              // what the canvas's cells hold
+    TileGrid inked_;                // where the canvas is not plain white
+    TileGrid key_damage_;           // what the key being handled drew
+    CanvasCopy copies_;             // the graph's paper, kept as pixels
     QRegion last_key_damage_;
     // Large texts drawn so far get their pictures while no key comes (a student reads the
     // board), so that no key waits for one.

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBackingStore>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -312,6 +313,24 @@ TEST(Frame, AFrameAtAnotherSizeDrawsNothingAndLosesNoKey) {
     EXPECT_EQ(f.view->canvas().size(), board);
     EXPECT_EQ(f.view->board().layout.last_client_rect.right, board.width());
     EXPECT_EQ(f.view->board().game.move_count, 1);
+
+    // Maximized again, the window's own pixels show the board with that key, and with the keys
+    // after it, which draw straight on them, as a fresh paint of the same game does.
+    const auto shows_the_game = [&] {
+        f.view->repaint();  // what the keys drew, as the window system is sent it
+        const auto* window = static_cast<const QImage*>(f.frame.backingStore()->paintDevice());
+        const QImage shown = window->copy(QRect(f.view->mapTo(&f.frame, QPoint(0, 0)), board));
+        CZarvokView fresh(ViewAt::chooser(21));
+        fresh.resize(board);
+        fresh.board() = f.view->board();
+        fresh.OnDraw();
+        return shown == fresh.canvas();
+    };
+    f.frame.show_maximized();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.view->size() == board; }, 5000));
+    EXPECT_TRUE(shows_the_game());
+    for (Qt::Key k : {Qt::Key_Up, Qt::Key_F1, Qt::Key_Tab, Qt::Key_Up, Qt::Key_Down}) f.key(k);
+    EXPECT_TRUE(shows_the_game());
 }
 
 TEST(Frame, FileNewAndFileOpenKeepTheGame) {
