@@ -244,9 +244,8 @@ void CZarvokView::paintEvent(QPaintEvent* event) {
     check_canvas_on_window();
     // A paint of the whole view on the window's pixels may leave the board there for the keys.
     const bool whole = (QRegion(rect()) - event->region()).isEmpty();
-    const QImage* window = WindowPixels::of(*this);
-    const bool onto_window =
-        whole && window && WindowPixels::paints_on(painter, window->constBits());
+    const QImage* window = whole ? WindowPixels::of(*this) : nullptr;  // not after a key
+    const bool onto_window = window && WindowPixels::paints_on(painter, window->constBits());
     paint_on_window_ = onto_window;
     if (paint_due_ && size_settled()) OnDraw();
     paint_on_window_ = false;
