@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <fontconfig/fontconfig.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/command_line.h"
@@ -71,7 +73,11 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    // Reading the font configuration (a few milliseconds of parsing) needs no display: it
+    // runs beside the connection to one, and the menu bar and the board find it done.
+    std::thread font_configuration([] { FcInit(); });
     QApplication application(argc, argv);
+    font_configuration.join();
     zarvo::install_language();
     quit_on_signals();
     zarvo::CZarvokApp app(line);

@@ -48,9 +48,16 @@ CMainFrame::CMainFrame(CZarvokDoc& doc, CZarvokView* view)
     // A screen reader names the window by the game alone: the title bar's banner, with its
     // date and time, would be read out whole at every start and every return to the window.
     setAccessibleName(QStringLiteral("Zarvo"));
-    QIcon icon(QStringLiteral(":/icons/zarvok-32.png"));
-    icon.addFile(QStringLiteral(":/icons/zarvok-16.png"));
-    setWindowIcon(icon);
+    // The icon comes just after the first picture of the board: reading it makes the toolkit
+    // load its image format plugins, most of a millisecond that the board need not wait for.
+    connect(
+        view_, &CZarvokView::firstPaintDone, this,
+        [this] {
+            QIcon icon(QStringLiteral(":/icons/zarvok-32.png"));
+            icon.addFile(QStringLiteral(":/icons/zarvok-16.png"));
+            setWindowIcon(icon);
+        },
+        Qt::QueuedConnection);
     setCentralWidget(view_);
     view_->set_require_maximized(true);
     view_->setFocus();

@@ -239,8 +239,9 @@ TEST(Frame, MenuEntriesInOrder) {
     EXPECT_EQ(texts(f.frame.file_menu()), (QStringList{"-", "&Print...", "-", "E&xit"}));
     EXPECT_EQ(texts(f.frame.help_menu()), QStringList{"&About Zarvok..."});
     EXPECT_EQ(f.frame.print_action()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
-    // The window's icon in both drawn sizes, so that a title bar or a task list need not shrink
-    // the larger one.
+    // The window's icon, just after the first picture, in both drawn sizes, so that a title
+    // bar or a task list need not shrink the larger one.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !f.frame.windowIcon().isNull(); }, 5000));
     EXPECT_EQ(f.frame.windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {16, 16}}));
     EXPECT_EQ(f.frame.windowTitle().left(5), "Zarvo");
     EXPECT_TRUE(f.frame.windowTitle().endsWith(" -- Version Z611"));

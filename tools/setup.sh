@@ -5,7 +5,7 @@
 # Quick when everything is there already; uses sudo when not run as root.
 set -e
 game="cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
-  libxcb1-dev fonts-liberation2 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n"
+  libxcb1-dev libfontconfig-dev fonts-liberation2 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n"
 tests="libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth x11-utils x11-xserver-utils xdotool openbox icewm imagemagick poppler-utils sox
   wmctrl xfwm4 marco mate-settings-daemon-common mate-themes mutter metacity kwin-x11 kwin-style-breeze
