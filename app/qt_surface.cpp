@@ -523,6 +523,12 @@ void QtSurface::LineTo(int32_t x, int32_t y) {
         }
         ink(l, t, r + 1, b + 1);
     }
+    // Written straight into the canvas: the painter takes most of a Down's drawing on a long
+    // segment, and draws each point as a single device pixel, a dotted line at a ratio of 2.
+    if (QImage* canvas = direct_canvas(p_)) {
+        put_points(*canvas, points, pen.rgb());
+        return;
+    }
     p_.setPen(QPen(pen, 0));
     p_.drawPoints(points);
 }

@@ -1,5 +1,6 @@
 #include "app/raster_rows.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -9,7 +10,8 @@ namespace zarvo {
 QImage* direct_canvas(QPainter& painter) {
     QPaintDevice* device = painter.device();
     if (!device || device->devType() != QInternal::Image || painter.hasClipping() ||
-        !painter.worldTransform().isIdentity())
+        !painter.worldTransform().isIdentity() || painter.opacity() != 1.0 ||
+        painter.compositionMode() != QPainter::CompositionMode_SourceOver)
         return nullptr;
     auto* image = static_cast<QImage*>(device);
     const qreal dpr = image->devicePixelRatio();
@@ -28,6 +30,17 @@ uchar* row(QImage& image, int y) {
 }
 
 }  // namespace
+
+void put_points(QImage& canvas, const QPolygon& points, QRgb colour) {
+    const int d = static_cast<int>(canvas.devicePixelRatio());
+    const QRgb ink = colour | 0xFF000000u;
+    for (const QPoint& p : points) {
+        const int x = p.x() * d, y = p.y() * d;
+        if (x < 0 || y < 0 || x + d > canvas.width() || y + d > canvas.height()) continue;
+        for (int r = 0; r < d; ++r)
+            std::fill_n(reinterpret_cast<QRgb*>(row(canvas, y + r)) + x, d, ink);
+    }
+}
 
 void fill_white(QImage& canvas, const std::vector<QRect>& parts) {
     const int d = static_cast<int>(canvas.devicePixelRatio());

@@ -5,15 +5,22 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPolygon>
 #include <QRect>
 #include <vector>
 
 namespace zarvo {
 
 // The image `painter` paints on, when its pixels may be written directly with the same result:
-// a 32-bit image at a whole pixel ratio, painted without clipping or a transform of its own.
+// a 32-bit image at a whole pixel ratio, painted over (fully opaque) without clipping or a
+// transform of its own.
 // Null otherwise; then the painter draws.
 QImage* direct_canvas(QPainter& painter);
+
+// Sets each logical point of `points` on `canvas` to the opaque `colour`: a square of device
+// pixels as wide as the pixel ratio, as a one-pixel rectangle would be. Points off the canvas
+// are left out.
+void put_points(QImage& canvas, const QPolygon& points, QRgb colour);
 
 // Paints the logical rectangles `parts` of `canvas` white.
 void fill_white(QImage& canvas, const std::vector<QRect>& parts);

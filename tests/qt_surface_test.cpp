@@ -118,6 +118,24 @@ TEST(QtSurface, LinesLeaveOutTheirEndPixel) {
         EXPECT_EQ(in_column, 1) << "column " << x;
         EXPECT_LE(std::abs(5 * (58 - row) - 3 * x), 2) << "column " << x;  // within half a pixel
     }
+
+    // At a pixel ratio of 2 a slanting line is as solid as a straight one: each of its pixels
+    // is a square of 2x2 on the screen, not a dot at the square's corner.
+    QImage fine(QSize(60, 60) * 2, QImage::Format_RGB32);
+    fine.setDevicePixelRatio(2);
+    fine.fill(Qt::white);
+    {
+        QPainter p(&fine);
+        QtSurface dc(p, Rect{0, 0, 60, 60});
+        dc.SelectObject(CreatePen(0));
+        dc.MoveTo(0, 58);
+        dc.LineTo(25, 43);
+    }
+    for (int x = 0; x < 50; ++x) {
+        int in_column = 0;
+        for (int y = 80; y < 120; ++y) in_column += fine.pixel(x, y) == qRgb(0, 0, 0);
+        EXPECT_EQ(in_column, 2) << "device column " << x;
+    }
 }
 
 TEST(QtSurface, TextCellHeightIsTheAskedHeight) {
