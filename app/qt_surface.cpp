@@ -4,7 +4,6 @@
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QPaintEngine>
-#include <QPolygon>
 #include <QRawFont>
 #include <QStaticText>
 #include <array>
@@ -504,17 +503,17 @@ void QtSurface::LineTo(int32_t x, int32_t y) {
     const int32_t dy = -std::abs(y - y0), sy = y0 < y ? 1 : -1;
     int32_t err = dx + dy;
     int32_t cx = x0, cy = y0;
-    QPolygon points;
-    points.reserve(std::max(dx, -dy));
+    std::vector<QPoint> points;
+    points.reserve(static_cast<size_t>(std::max(dx, -dy)));
     while (cx != x || cy != y) {
-        points.append(QPoint(cx, cy));
+        points.emplace_back(cx, cy);
         const int32_t e2 = 2 * err;
         if (e2 >= dy) err += dy, cx += sx;
         if (e2 <= dx) err += dx, cy += sy;
     }
     // A slanting line's tiles, not its bounding box: a long segment's box holds many times the
     // pixels it draws. The points are cut where they pass into another row of tiles.
-    for (qsizetype i = 0; i < points.size();) {
+    for (size_t i = 0; i < points.size();) {
         const int band = points[i].y() / TileGrid::kTile;
         int32_t l = points[i].x(), r = l, t = points[i].y(), b = t;
         for (; i < points.size() && points[i].y() / TileGrid::kTile == band; ++i) {
@@ -530,7 +529,7 @@ void QtSurface::LineTo(int32_t x, int32_t y) {
         return;
     }
     p_.setPen(QPen(pen, 0));
-    p_.drawPoints(points);
+    p_.drawPoints(points.data(), static_cast<int>(points.size()));
 }
 
 void QtSurface::DrawText(std::string_view text, Rect& rect, int format) {

@@ -31,7 +31,7 @@ uchar* row(QImage& image, int y) {
 
 }  // namespace
 
-void put_points(QImage& canvas, const QPolygon& points, QRgb colour) {
+void put_points(QImage& canvas, std::span<const QPoint> points, QRgb colour) {
     const int d = static_cast<int>(canvas.devicePixelRatio());
     const QRgb ink = colour | 0xFF000000u;
     for (const QPoint& p : points) {

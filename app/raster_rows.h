@@ -5,8 +5,9 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QPolygon>
+#include <QPoint>
 #include <QRect>
+#include <span>
 #include <vector>
 
 namespace zarvo {
@@ -20,7 +21,7 @@ QImage* direct_canvas(QPainter& painter);
 // Sets each logical point of `points` on `canvas` to the opaque `colour`: a square of device
 // pixels as wide as the pixel ratio, as a one-pixel rectangle would be. Points off the canvas
 // are left out.
-void put_points(QImage& canvas, const QPolygon& points, QRgb colour);
+void put_points(QImage& canvas, std::span<const QPoint> points, QRgb colour);
 
 // Paints the logical rectangles `parts` of `canvas` white.
 void fill_white(QImage& canvas, const std::vector<QRect>& parts);
