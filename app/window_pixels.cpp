@@ -66,6 +66,15 @@ bool WindowPixels::hold(const QWidget& widget) const {
            window->bytesPerLine() == stride_ && place_of(widget) == at_;
 }
 
+bool WindowPixels::send(const QWidget& widget, const QRegion& region) const {
+    const QWidget* top = widget.window();
+    QBackingStore* store = attached() ? top->backingStore() : nullptr;
+    QWindow* window = top->windowHandle();
+    if (!store || !window || !window->handle() || !window->isExposed()) return false;
+    store->flush(region.translated(widget.mapTo(top, QPoint(0, 0))), window);
+    return true;
+}
+
 bool WindowPixels::paints_on(const QPainter& painter, const uchar* bits) {
     // A widget's painter paints on what the toolkit redirected it to, which its engine knows.
     const QPaintEngine* engine = painter.paintEngine();

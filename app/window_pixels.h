@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
+#include <QRegion>
 #include <QSize>
 #include <QWidget>
 
@@ -23,6 +24,10 @@ class WindowPixels {
     // Whether the view still lies on the window's pixels: the window has kept its image (it
     // makes a new one for a new size or screen), and the widget its place in it.
     bool hold(const QWidget& widget) const;
+    // Sends `region` of `widget` (in its own coordinates), drawn on the window's pixels, to the
+    // screen at once, as the paint that follows an update would; false, with nothing sent,
+    // when the view is not on the window's pixels or the window is not on the screen.
+    bool send(const QWidget& widget, const QRegion& region) const;
     // Whether `painter` paints on the pixels the view lies on.
     bool painted_by(const QPainter& painter) const {
         return attached() && paints_on(painter, bits_);

@@ -326,7 +326,10 @@ void CZarvokView::draw_key(const std::function<void(Surface&)>& draw, bool moves
         drawn = key_damage_.region();
     }
     last_key_damage_ = drawn;
-    update(drawn);  // shows what the key drew; the paint procedure does not run for this
+    // What the key drew on the window's own pixels goes to the screen now: a paint would find
+    // it there already, and waiting for one costs more than the drawing. On a canvas of its
+    // own, a paint copies it over; the paint procedure does not run for either.
+    if (!on_window_.send(*this, drawn)) update(drawn);
     make_pictures_later();
 }
 
