@@ -435,6 +435,13 @@ void QtSurface::whiten(int32_t l, int32_t t, int32_t r, int32_t b) {
     for (const QRect& part : parts) p_.fillRect(part, Qt::white);
 }
 
+void QtSurface::fill(const QRect& r, const QColor& colour) {
+    if (QImage* canvas = direct_canvas(p_))
+        fill_rect(*canvas, r, colour.rgb());
+    else
+        p_.fillRect(r, colour);
+}
+
 void QtSurface::FillRect(const Rect& r, const Brush& brush) {
     if (r.right <= r.left || r.bottom <= r.top) return;
     if (brush.colour == 0xFFFFFF) {
@@ -442,7 +449,7 @@ void QtSurface::FillRect(const Rect& r, const Brush& brush) {
         return;
     }
     ink(r.left, r.top, r.right, r.bottom);
-    p_.fillRect(QRect(r.left, r.top, r.width(), r.height()), to_qcolor(brush.colour));
+    fill(QRect(r.left, r.top, r.width(), r.height()), to_qcolor(brush.colour));
 }
 
 void QtSurface::Rectangle(int32_t l, int32_t t, int32_t r, int32_t b) {
@@ -464,13 +471,12 @@ void QtSurface::Rectangle(int32_t l, int32_t t, int32_t r, int32_t b) {
         ink(r - 1, t + 1, r, b - 1);
     } else {
         ink(l, t, r, b);
-        if (w > 2 && h > 2)
-            p_.fillRect(QRect(l + 1, t + 1, w - 2, h - 2), to_qcolor(brush_.colour));
+        if (w > 2 && h > 2) fill(QRect(l + 1, t + 1, w - 2, h - 2), to_qcolor(brush_.colour));
     }
-    p_.fillRect(QRect(l, t, w, 1), pen);
-    p_.fillRect(QRect(l, b - 1, w, 1), pen);
-    p_.fillRect(QRect(l, t, 1, h), pen);
-    p_.fillRect(QRect(r - 1, t, 1, h), pen);
+    fill(QRect(l, t, w, 1), pen);
+    fill(QRect(l, b - 1, w, 1), pen);
+    fill(QRect(l, t, 1, h), pen);
+    fill(QRect(r - 1, t, 1, h), pen);
 }
 
 void QtSurface::Ellipse(int32_t l, int32_t t, int32_t r, int32_t b) {
@@ -489,13 +495,13 @@ void QtSurface::LineTo(int32_t x, int32_t y) {
     if (y0 == y || x0 == x)
         ink(std::min(x0, x), std::min(y0, y), std::max(x0, x) + 1, std::max(y0, y) + 1);
     if (y0 == y) {  // horizontal: from x0 up to but not including x
-        if (x > x0) p_.fillRect(QRect(x0, y, x - x0, 1), pen);
-        if (x < x0) p_.fillRect(QRect(x + 1, y, x0 - x, 1), pen);
+        if (x > x0) fill(QRect(x0, y, x - x0, 1), pen);
+        if (x < x0) fill(QRect(x + 1, y, x0 - x, 1), pen);
         return;
     }
     if (x0 == x) {
-        if (y > y0) p_.fillRect(QRect(x, y0, 1, y - y0), pen);
-        if (y < y0) p_.fillRect(QRect(x, y + 1, 1, y0 - y), pen);
+        if (y > y0) fill(QRect(x, y0, 1, y - y0), pen);
+        if (y < y0) fill(QRect(x, y + 1, 1, y0 - y), pen);
         return;
     }
     // Bresenham, leaving out the end pixel.

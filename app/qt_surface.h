@@ -68,6 +68,9 @@ class QtSurface : public Surface {
     // Paints (l, t)-(r, b) white: only where the canvas may hold ink, the rest of it being
     // white already.
     void whiten(int32_t l, int32_t t, int32_t r, int32_t b);
+    // Fills `r` with the opaque `colour`, straight into the canvas where it may be written: a
+    // painter call costs more than a grid line's pixels.
+    void fill(const QRect& r, const QColor& colour);
 };
 
 QColor to_qcolor(COLORREF colour);

@@ -42,16 +42,17 @@ void put_points(QImage& canvas, std::span<const QPoint> points, QRgb colour) {
     }
 }
 
-void fill_white(QImage& canvas, const std::vector<QRect>& parts) {
+void fill_rect(QImage& canvas, const QRect& r, QRgb colour) {
     const int d = static_cast<int>(canvas.devicePixelRatio());
-    for (const QRect& part : parts) {
-        const QRect pixels =
-            QRect(part.x() * d, part.y() * d, part.width() * d, part.height() * d) & canvas.rect();
-        if (pixels.isEmpty()) continue;
-        const size_t bytes = static_cast<size_t>(pixels.width()) * sizeof(uint32_t);
-        for (int y = pixels.top(); y <= pixels.bottom(); ++y)
-            std::memset(row(canvas, y) + pixels.left() * sizeof(uint32_t), 0xFF, bytes);
-    }
+    const QRect pixels = QRect(r.x() * d, r.y() * d, r.width() * d, r.height() * d) & canvas.rect();
+    if (pixels.isEmpty()) return;
+    const QRgb ink = colour | 0xFF000000u;
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+        std::fill_n(reinterpret_cast<QRgb*>(row(canvas, y)) + pixels.left(), pixels.width(), ink);
+}
+
+void fill_white(QImage& canvas, const std::vector<QRect>& parts) {
+    for (const QRect& part : parts) fill_rect(canvas, part, 0xFFFFFFFFu);
 }
 
 bool copy_pixels(QImage& canvas, QPoint to, const QImage& from, const QRect& source) {

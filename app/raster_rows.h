@@ -23,6 +23,9 @@ QImage* direct_canvas(QPainter& painter);
 // are left out.
 void put_points(QImage& canvas, std::span<const QPoint> points, QRgb colour);
 
+// Fills the logical rectangle `r` of `canvas` with the opaque `colour`.
+void fill_rect(QImage& canvas, const QRect& r, QRgb colour);
+
 // Paints the logical rectangles `parts` of `canvas` white.
 void fill_white(QImage& canvas, const std::vector<QRect>& parts);
 
