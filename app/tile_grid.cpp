@@ -199,7 +199,7 @@ void TileGrid::unmark_tiles(int x0, int y0, int x1, int y1) {
     // Counted and cleared a row at a time: in a loop over the flags the compiler must take any
     // flag written for a byte of the count itself, and the paper a Down puts back clears some
     // twenty thousand of them.
-    if (x1 < x0) return;  // no whole tile
+    if (x1 < x0) return;  // no tile to clear
     const auto n = static_cast<size_t>(x1 - x0 + 1);
     size_t unmarked = 0;
     for (int y = y0; y <= y1; ++y) {
