@@ -428,11 +428,13 @@ void QtSurface::whiten(int32_t l, int32_t t, int32_t r, int32_t b) {
     const std::vector<QRect> parts =
         everywhere ? std::vector<QRect>{area} : inked_->marked_parts(area);
     blank(l, t, r, b);
-    if (QImage* canvas = direct_canvas(p_)) {
-        fill_white(*canvas, parts);
-        return;
+    QImage* canvas = direct_canvas(p_);
+    for (const QRect& part : parts) {
+        if (canvas)
+            fill_rect(*canvas, part, 0xFFFFFFFFu);
+        else
+            p_.fillRect(part, Qt::white);
     }
-    for (const QRect& part : parts) p_.fillRect(part, Qt::white);
 }
 
 void QtSurface::fill(const QRect& r, const QColor& colour) {

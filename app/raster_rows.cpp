@@ -31,17 +31,6 @@ uchar* row(QImage& image, int y) {
 
 }  // namespace
 
-void put_points(QImage& canvas, std::span<const QPoint> points, QRgb colour) {
-    const int d = static_cast<int>(canvas.devicePixelRatio());
-    const QRgb ink = colour | 0xFF000000u;
-    for (const QPoint& p : points) {
-        const int x = p.x() * d, y = p.y() * d;
-        if (x < 0 || y < 0 || x + d > canvas.width() || y + d > canvas.height()) continue;
-        for (int r = 0; r < d; ++r)
-            std::fill_n(reinterpret_cast<QRgb*>(row(canvas, y + r)) + x, d, ink);
-    }
-}
-
 void fill_rect(QImage& canvas, const QRect& r, QRgb colour) {
     const int d = static_cast<int>(canvas.devicePixelRatio());
     const QRect pixels = QRect(r.x() * d, r.y() * d, r.width() * d, r.height() * d) & canvas.rect();
@@ -51,8 +40,15 @@ void fill_rect(QImage& canvas, const QRect& r, QRgb colour) {
         std::fill_n(reinterpret_cast<QRgb*>(row(canvas, y)) + pixels.left(), pixels.width(), ink);
 }
 
-void fill_white(QImage& canvas, const std::vector<QRect>& parts) {
-    for (const QRect& part : parts) fill_rect(canvas, part, 0xFFFFFFFFu);
+void put_points(QImage& canvas, std::span<const QPoint> points, QRgb colour) {
+    const int d = static_cast<int>(canvas.devicePixelRatio());
+    const QRgb ink = colour | 0xFF000000u;
+    for (const QPoint& p : points) {
+        const int x = p.x() * d, y = p.y() * d;
+        if (x < 0 || y < 0 || x + d > canvas.width() || y + d > canvas.height()) continue;
+        for (int r = 0; r < d; ++r)
+            std::fill_n(reinterpret_cast<QRgb*>(row(canvas, y + r)) + x, d, ink);
+    }
 }
 
 bool copy_pixels(QImage& canvas, QPoint to, const QImage& from, const QRect& source) {

@@ -8,7 +8,6 @@
 #include <QPoint>
 #include <QRect>
 #include <span>
-#include <vector>
 
 namespace zarvo {
 
@@ -18,16 +17,13 @@ namespace zarvo {
 // Null otherwise; then the painter draws.
 QImage* direct_canvas(QPainter& painter);
 
-// Sets each logical point of `points` on `canvas` to the opaque `colour`: a square of device
-// pixels as wide as the pixel ratio, as a one-pixel rectangle would be. Points off the canvas
-// are left out.
-void put_points(QImage& canvas, std::span<const QPoint> points, QRgb colour);
-
-// Fills the logical rectangle `r` of `canvas` with the opaque `colour`.
+// Fills the logical rectangle `r` of `canvas` (clipped to it) with the opaque `colour`: at a
+// pixel ratio of 2 a one-pixel rectangle is a square of 2x2 device pixels.
 void fill_rect(QImage& canvas, const QRect& r, QRgb colour);
 
-// Paints the logical rectangles `parts` of `canvas` white.
-void fill_white(QImage& canvas, const std::vector<QRect>& parts);
+// Fills each logical point of `points` as a one-pixel rectangle would be; points off the
+// canvas are left out. A slanting line's points, without a rectangle's clipping each.
+void put_points(QImage& canvas, std::span<const QPoint> points, QRgb colour);
 
 // Copies `from`'s device pixels in `source` to `canvas`, with `source`'s top left at `to`; false,
 // with nothing copied, when the two differ in format or `source` is not all in `from`.
