@@ -1,16 +1,25 @@
 #include "app/canvas_copy.h"
 
 #include <QPaintDevice>
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
+#include "app/qt_surface.h"
 #include "app/raster_rows.h"
 
 namespace zarvo {
 
-void CanvasCopy::reset(QSize size) {
-    drawn_on_.reset(size);
-    copy_ = QImage();
-    held_ = false;
+void CanvasCopy::reset(const QImage& canvas) {
+    size_ = canvas.deviceIndependentSize().toSize();
+    format_ = canvas.format();
+    dpr_ = canvas.devicePixelRatio();
+    dots_per_metre_x_ = canvas.dotsPerMeterX();
+    dots_per_metre_y_ = canvas.dotsPerMeterY();
+    drawn_on_.reset(size_);
+    copies_.clear();
+    spare_ = QImage();
+    shown_ = 0;
 }
 
 void CanvasCopy::attach(QPainter& painter, TileGrid& damage, TileGrid& inked) {
@@ -25,37 +34,96 @@ void CanvasCopy::detach() {
 }
 
 QRect CanvasCopy::device(const QRect& area) const {
-    const qreal dpr = painter_->device()->devicePixelRatioF();
-    return QRectF(area.x() * dpr, area.y() * dpr, area.width() * dpr, area.height() * dpr)
+    return QRectF(area.x() * dpr_, area.y() * dpr_, area.width() * dpr_, area.height() * dpr_)
         .toAlignedRect();
 }
 
-bool CanvasCopy::can_keep(const Rect& area) {
-    return painter_ && area.right > area.left && area.bottom > area.top &&
-           painter_->device()->devType() == QInternal::Image;
+CanvasCopy::Copy* CanvasCopy::find(int copy) {
+    for (Copy& c : copies_)
+        if (c.number == copy) return &c;
+    return nullptr;
 }
 
-void CanvasCopy::keep(const Rect& area) {
+bool CanvasCopy::can_keep(const Rect& area) {
+    return area.right > area.left && area.bottom > area.top && !size_.isEmpty() &&
+           (!painter_ || painter_->device()->devType() == QInternal::Image);
+}
+
+QImage CanvasCopy::image_for(const QRect& pixels) {
+    QImage image;
+    if (spare_.size() == pixels.size() && spare_.format() == format_)
+        image.swap(spare_);
+    else
+        image = QImage(pixels.size(), format_);
+    image.setDevicePixelRatio(dpr_);
+    image.setDotsPerMeterX(dots_per_metre_x_);
+    image.setDotsPerMeterY(dots_per_metre_y_);
+    return image;
+}
+
+CanvasCopy::Copy& CanvasCopy::add(int copy, const Rect& area, QImage pixels,
+                                  const QRect& device_area) {
+    drop(copy);
+    if (copies_.size() >= kMaxCopies) drop(copies_.front().number);
+    Copy& c = copies_.emplace_back();
+    c.number = copy;
+    c.pixels = std::move(pixels);
+    c.area = area;
+    c.origin = device_area.topLeft();
+    c.inked.reset(size_);
+    return c;
+}
+
+void CanvasCopy::keep(const Rect& area, int copy) {
+    if (!painter_) return;
     const auto* canvas = static_cast<const QImage*>(painter_->device());
     const QRect from =
         device(QRect(area.left, area.top, area.width(), area.height())) & canvas->rect();
-    held_ = false;
     if (from.isEmpty()) return;
-    // A new problem's paper goes where the last one was: fresh memory for millions of pixels
-    // would cost more in the kernel's page faults than the copying itself.
-    if (copy_.size() != from.size() || copy_.format() != canvas->format())
-        copy_ = QImage(from.size(), canvas->format());
-    if (copy_.isNull()) return;
+    QImage pixels = image_for(from);
+    if (pixels.isNull()) return;
     const size_t row_bytes = static_cast<size_t>(from.width()) * (canvas->depth() / 8);
     for (int y = 0; y < from.height(); ++y)
-        std::memcpy(copy_.scanLine(y),
+        std::memcpy(pixels.scanLine(y),
                     canvas->constScanLine(from.top() + y) + from.left() * (canvas->depth() / 8),
                     row_bytes);
-    area_ = area;
-    origin_ = from.topLeft();
-    held_ = true;
+    Copy& c = add(copy, area, std::move(pixels), from);
+    c.inked = *inked_;
+    shown_ = copy;
     drawn_on_.clear_all();  // the copy is what the canvas holds now
-    copy_inked_ = *inked_;
+}
+
+bool CanvasCopy::make(const Rect& area, int copy, const std::vector<RecordingSurface::Op>& ops) {
+    // A copy drawn apart is only the canvas's pixels where each logical pixel is whole device
+    // pixels: the same calls, moved by whole device pixels, draw the same.
+    if (dpr_ != std::floor(dpr_)) return false;
+    const QRect logical(area.left, area.top, area.width(), area.height());
+    const QRect pixels_area = device(logical);
+    if (!QRect(QPoint(0, 0), size_ * static_cast<int>(dpr_)).contains(pixels_area)) return false;
+    QImage pixels = image_for(pixels_area);
+    if (pixels.isNull()) return false;
+    pixels.fill(Qt::white);
+    TileGrid inked;
+    inked.reset(size_);
+    {
+        QPainter painter(&pixels);
+        painter.translate(-area.left, -area.top);
+        QtSurface dc(painter, Rect{0, 0, size_.width(), size_.height()}, nullptr, &inked);
+        dc.SetBkMode();
+        RecordingSurface::play(dc, ops);
+    }
+    Copy& c = add(copy, area, std::move(pixels), pixels_area);
+    c.inked = std::move(inked);
+    return true;
+}
+
+void CanvasCopy::drop(int copy) {
+    const auto it = std::find_if(copies_.begin(), copies_.end(),
+                                 [copy](const Copy& c) { return c.number == copy; });
+    if (it == copies_.end()) return;
+    spare_ = std::move(it->pixels);
+    copies_.erase(it);
+    if (shown_ == copy) shown_ = 0;
 }
 
 namespace {
@@ -74,23 +142,39 @@ bool holds(const QImage& image, const QRect& at, const QImage& copy, const QRect
 
 }  // namespace
 
-bool CanvasCopy::put_back(const Rect& area, std::vector<Rect>& changed) {
-    if (!held_ || !painter_ || !(area == area_)) return false;
+bool CanvasCopy::put_back(const Rect& area, int copy, std::vector<Rect>& changed) {
+    Copy* c = find(copy);
+    if (!c || !painter_ || !(area == c->area)) return false;
     const QRect logical(area.left, area.top, area.width(), area.height());
     const auto* canvas = static_cast<const QImage*>(painter_->device());
     QImage* direct = direct_canvas(*painter_);
-    for (QRect r : drawn_on_.runs_also_in(*inked_, copy_inked_)) {
+    const auto put = [&](const QRect& r, const QRect& source) {
+        if (!direct || !copy_pixels(*direct, source.topLeft() + c->origin, c->pixels, source))
+            painter_->drawImage(QRectF(r), c->pixels, source);
+    };
+    if (copy != shown_) {
+        // The canvas shows another copy, or none: this one goes back whole.
+        const QRect source = device(logical).translated(-c->origin) & c->pixels.rect();
+        damage_->mark(logical);
+        inked_->unmark_inside(logical);
+        inked_->mark_where(logical, c->inked);
+        put(logical, source);
+        changed.push_back(area);
+        shown_ = copy;
+        drawn_on_.clear_all();
+        return true;
+    }
+    for (QRect r : drawn_on_.runs_also_in(*inked_, c->inked)) {
         r &= logical;
         if (r.isEmpty()) continue;
-        const QRect source = device(r).translated(-origin_) & copy_.rect();
+        const QRect source = device(r).translated(-c->origin) & c->pixels.rect();
         // A run whose pixels are as kept is left alone: a drawing marked it that left it as it
         // was (the title's box, whose last rows the paper takes in), and putting it back would
         // make what was drawn there unknown.
-        if (holds(*canvas, source.translated(origin_), copy_, source)) continue;
+        if (holds(*canvas, source.translated(c->origin), c->pixels, source)) continue;
         damage_->mark(r);  // before the copy lands, so the damage keeps what was there
         inked_->mark(r);
-        if (!direct || !copy_pixels(*direct, source.topLeft() + origin_, copy_, source))
-            painter_->drawImage(QRectF(r), copy_, source);
+        put(r, source);
         changed.push_back(Rect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
     }
     // A tile that reaches past the area counts for the copy only inside it, and all of that is

@@ -35,16 +35,35 @@ CZarvokView::CZarvokView(ProblemChooser chooser, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     new_game(board_.game, board_.texts, board_.chooser);
-    pictures_.setSingleShot(true);
-    connect(&pictures_, &QTimer::timeout, this, [this] {
-        // One picture at a time: a key that comes meanwhile waits for one at most.
-        if (QtSurface::make_wanted_picture()) pictures_.start(0);
+    between_keys_.setSingleShot(true);
+    connect(&between_keys_, &QTimer::timeout, this, [this] {
+        // One piece at a time: a key that comes meanwhile waits for one at most.
+        if (work_between_keys()) between_keys_.start(0);
     });
 }
 
-void CZarvokView::make_pictures_later() {
+void CZarvokView::work_later() {
     constexpr int kQuietMs = 200;  // longer than between the keys of a student who types on
-    if (QtSurface::pictures_wanted()) pictures_.start(kQuietMs);
+    if (QtSurface::pictures_wanted() || papers_looked_at_ < kProblemCount)
+        between_keys_.start(kQuietMs);
+}
+
+bool CZarvokView::work_between_keys() {
+    if (QtSurface::make_wanted_picture()) return true;
+    // Home draws another problem's paper, which differs where its number of boxes does: drawn
+    // aside now, it is put back then.
+    const GameState& s = board_.game;
+    if (papers_looked_at_ >= kProblemCount || canvas_.isNull() || s.layout_ready != 1 ||
+        s.board_state != 2 || s.screen_too_small == 1 || !whole_pixels())
+        return false;
+    Board other;
+    other.layout = board_.layout;
+    other.game = board_.game;
+    other.game.problem_index = papers_looked_at_++;
+    other.game.overlay_shown = 0;
+    CellFilter::prepare(cells_, copies_, Rect{0, 0, width(), height()},
+                        [&other](Surface& dc) { draw_board(dc, other, full_mode); });
+    return true;
 }
 
 void CZarvokView::set_require_maximized(bool on) {
@@ -151,7 +170,8 @@ bool CZarvokView::ensure_canvas() {
         cells_.clear();
         inked_.reset(size());
         key_damage_.reset(size());
-        copies_.reset(size());
+        copies_.reset(canvas_);
+        papers_looked_at_ = 0;
     }
     return true;
 }
@@ -167,7 +187,7 @@ void CZarvokView::OnDraw() {
     }
     copies_.forget();
     paint_due_ = false;
-    make_pictures_later();
+    work_later();
     after_paint(result);
 }
 
@@ -330,7 +350,7 @@ void CZarvokView::draw_key(const std::function<void(Surface&)>& draw, bool moves
     // it there already, and waiting for one costs more than the drawing. On a canvas of its
     // own, a paint copies it over; the paint procedure does not run for either.
     if (!on_window_.send(*this, drawn)) update(drawn);
-    make_pictures_later();
+    work_later();
 }
 
 void CZarvokView::OnKeyDown(int32_t vk) {

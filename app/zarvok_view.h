@@ -57,6 +57,8 @@ class CZarvokView : public QWidget, private KeyShell {
     const Board& board() const { return board_; }
     Board& board() { return board_; }
     const QImage& canvas() const { return canvas_; }
+    // One piece of the work done while no key comes; false when none is left.
+    bool work_between_keys();
     BoardNarration& narration() { return narration_; }
     // What the last key drew, and so showed anew on the screen.
     const QRegion& last_key_damage() const { return last_key_damage_; }
@@ -113,10 +115,12 @@ class CZarvokView : public QWidget, private KeyShell {
     TileGrid key_damage_;           // what the key being handled drew
     CanvasCopy copies_;             // the graph's paper, kept as pixels
     QRegion last_key_damage_;
-    // Large texts drawn so far get their pictures while no key comes (a student reads the
-    // board), so that no key waits for one.
-    QTimer pictures_;
-    void make_pictures_later();
+    // While no key comes (a student reads the board), large texts drawn so far get their
+    // pictures and the graph's paper of every other problem is drawn aside, so that no key waits
+    // for them.
+    QTimer between_keys_;
+    void work_later();
+    int papers_looked_at_ = 0;  // the problems whose paper was prepared since the canvas was made
 
     // Tells a listening screen reader what changed; costs nothing when none listens.
     void announce(const std::string& sentence);

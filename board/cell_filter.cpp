@@ -370,30 +370,7 @@ void CellFilter::draw(const Op& o) {
         if (picture_text_colour_ != o.text_colour)
             picture_.SetTextColor(picture_text_colour_ = o.text_colour);
     }
-    Rect r = o.rect;
-    switch (o.kind) {
-        case Kind::rectangle:
-            picture_.Rectangle(r);
-            break;
-        case Kind::ellipse:
-            picture_.Ellipse(r);
-            break;
-        case Kind::fill_rect:
-            picture_.FillRect(r, o.brush);
-            break;
-        case Kind::text:
-            picture_.DrawText(o.text, r, o.format);
-            break;
-        case Kind::text_out:
-            picture_.TextOut(r.left, r.top, o.text);
-            break;
-        case Kind::move_to:
-            picture_.MoveTo(r.left, r.top);
-            break;
-        case Kind::line_to:
-            picture_.LineTo(r.left, r.top);
-            break;
-    }
+    RecordingSurface::call(picture_, o);
 }
 
 // After a cell is drawn with the pens and fonts it was asked with, the picture gets back the
@@ -513,23 +490,67 @@ void CellFilter::EndGroup() {
     fill_waiting(group_.area);
     auto& groups = memory_.groups_;
     const auto same = std::find_if(groups.begin(), groups.end(), [&](const CellMemory::Group& g) {
-        return g.area == group_.area;
+        return g.area == group_.area && g.ops == group_.ops;
     });
-    const bool kept = same != groups.end() && same->ops == group_.ops;
     put_back_.clear();
-    if (kept && store_->put_back(group_.area, put_back_)) {
+    if (same != groups.end() && store_->put_back(group_.area, same->copy, put_back_)) {
         for (const Rect& r : put_back_) forget(r);  // the rest of the area is as it was
+        std::rotate(same, same + 1, groups.end());  // the most recently shown now
     } else {
         forget(group_.area);
-        if (same != groups.end()) groups.erase(same);
+        if (same != groups.end()) {  // the store lost it
+            store_->drop(same->copy);
+            groups.erase(same);
+        }
         for (const Op& o : group_.ops) draw(o);
         if (keepable_) {
-            store_->keep(group_.area);
+            const auto in_area = [&](const CellMemory::Group& g) { return g.area == group_.area; };
+            if (static_cast<size_t>(std::count_if(groups.begin(), groups.end(), in_area)) >=
+                CellMemory::kGroupsPerArea) {
+                const auto oldest = std::find_if(groups.begin(), groups.end(), in_area);
+                store_->drop(oldest->copy);
+                groups.erase(oldest);
+            }
+            group_.copy = ++memory_.last_copy_;
+            store_->keep(group_.area, group_.copy);
             groups.push_back(std::move(group_));
         }
     }
     restore_state();
     picture_.MoveTo(x_, y_);
+}
+
+void CellFilter::prepare(CellMemory& memory, PixelStore& store, const Rect& client,
+                         const std::function<void(Surface&)>& draw) {
+    // The groups as a filter notes them, from a drawing on nothing.
+    struct Noting : PixelStore {
+        PixelStore& store;
+        explicit Noting(PixelStore& s) : store(s) {}
+        bool can_keep(const Rect& area) override { return store.can_keep(area); }
+        void keep(const Rect&, int) override {}
+        bool put_back(const Rect&, int, std::vector<Rect>&) override { return false; }
+    } noting(store);
+    CellMemory noted;
+    RecordingSurface nowhere(client);
+    {
+        CellFilter filter(noted, nowhere, true, &noting);
+        draw(filter);
+    }
+    auto& groups = memory.groups_;
+    for (CellMemory::Group& group : noted.groups_) {
+        const auto in_area = [&](const CellMemory::Group& g) { return g.area == group.area; };
+        if (std::any_of(groups.begin(), groups.end(), [&](const CellMemory::Group& g) {
+                return in_area(g) && g.ops == group.ops;
+            }))
+            continue;
+        // The copies shown lately keep their places.
+        if (static_cast<size_t>(std::count_if(groups.begin(), groups.end(), in_area)) >=
+            CellMemory::kGroupsPerArea)
+            continue;
+        group.copy = ++memory.last_copy_;
+        if (store.make(group.area, group.copy, group.ops))
+            groups.insert(groups.begin(), std::move(group));  // shown least recently of all
+    }
 }
 
 }  // namespace zarvo

@@ -8,22 +8,33 @@
 // what the calls would draw, and the calls are left out. Everything else goes straight through.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "board/recording_surface.h"
 
 namespace zarvo {
 
-// A picture that can keep a copy of an area's pixels and put it back.
+// A picture that can keep copies of an area's pixels, each under a number, and put one back.
 class PixelStore {
   public:
     virtual ~PixelStore() = default;
     // Whether a copy of `area` is worth its keeping: putting it back costs less than drawing it.
     virtual bool can_keep(const Rect& area) = 0;
-    virtual void keep(const Rect& area) = 0;
-    // Puts the copy of `area` back where the picture may differ from it, and adds the rectangles
-    // it put back to `changed`; false, with nothing put back, when it holds no copy of `area`.
-    virtual bool put_back(const Rect& area, std::vector<Rect>& changed) = 0;
+    // Keeps the picture's pixels of `area` as copy `copy`.
+    virtual void keep(const Rect& area, int copy) = 0;
+    // Puts copy `copy` of `area` back where the picture may differ from it, and adds the
+    // rectangles it put back to `changed`; false, with nothing put back, when it holds no such
+    // copy.
+    virtual bool put_back(const Rect& area, int copy, std::vector<Rect>& changed) = 0;
+    // Makes copy `copy` of `area` by drawing `ops` on it, apart from the picture; false when
+    // this store cannot.
+    virtual bool make(const Rect& area, int copy, const std::vector<RecordingSurface::Op>& ops) {
+        (void)area, (void)copy, (void)ops;
+        return false;
+    }
+    // Copy `copy` is no longer wanted.
+    virtual void drop(int copy) { (void)copy; }
 };
 
 // What the cells of one picture hold: kept beside the picture, and cleared whenever the picture
@@ -47,13 +58,18 @@ class CellMemory {
         std::vector<Rect> parts;
     };
     std::vector<Cell> cells_;
-    // The groups whose pixels the picture's store keeps, with the calls that drew them. A copy
-    // is apart from the picture, so nothing drawn on the picture makes it wrong.
+    // The groups whose pixels the picture's store keeps, with the calls that drew them, the
+    // least recently shown first. A copy is apart from the picture, so nothing drawn on the
+    // picture makes it wrong. An area holds a few: a new problem's paper may differ from the
+    // last one's, and the next one's may be either.
     struct Group {
         Rect area;
         std::vector<RecordingSurface::Op> ops;
+        int copy = 0;  // its number in the store
     };
+    static constexpr size_t kGroupsPerArea = 2;
     std::vector<Group> groups_;
+    int last_copy_ = 0;
 };
 
 class CellFilter : public Surface {
@@ -63,6 +79,11 @@ class CellFilter : public Surface {
     CellFilter(CellMemory& memory, Surface& picture, bool skip = true, PixelStore* store = nullptr);
     // Draws (or leaves out) the cells still waiting; the filter does so at its end too.
     void finish();
+    // Has `store` make copies of the groups `draw` would draw, apart from the picture, where
+    // `memory` has room for them beside the ones it holds: such a group is then put back when it
+    // is drawn. For the time between keys, so that a key finds ready what it may draw.
+    static void prepare(CellMemory& memory, PixelStore& store, const Rect& client,
+                        const std::function<void(Surface&)>& draw);
     ~CellFilter() override { finish(); }
 
     Rect GetClientRect() const override { return picture_.GetClientRect(); }

@@ -68,4 +68,44 @@ int RecordingSurface::count(Kind kind) const {
     return n;
 }
 
+void RecordingSurface::call(Surface& dc, const Op& o) {
+    Rect r = o.rect;
+    switch (o.kind) {
+        case Kind::rectangle:
+            dc.Rectangle(r);
+            break;
+        case Kind::ellipse:
+            dc.Ellipse(r);
+            break;
+        case Kind::fill_rect:
+            dc.FillRect(r, o.brush);
+            break;
+        case Kind::text:
+            dc.DrawText(o.text, r, o.format);
+            break;
+        case Kind::text_out:
+            dc.TextOut(r.left, r.top, o.text);
+            break;
+        case Kind::move_to:
+            dc.MoveTo(r.left, r.top);
+            break;
+        case Kind::line_to:
+            dc.LineTo(r.left, r.top);
+            break;
+    }
+}
+
+void RecordingSurface::play(Surface& dc, const std::vector<Op>& ops) {
+    for (const Op& o : ops) {
+        if (o.kind == Kind::rectangle || o.kind == Kind::ellipse || o.kind == Kind::line_to)
+            dc.SelectObject(o.pen);
+        if (o.kind == Kind::rectangle || o.kind == Kind::ellipse) dc.SelectObject(o.brush);
+        if (o.kind == Kind::text || o.kind == Kind::text_out) {
+            dc.SelectObject(o.font);
+            dc.SetTextColor(o.text_colour);
+        }
+        call(dc, o);
+    }
+}
+
 }  // namespace zarvo

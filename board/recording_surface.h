@@ -48,6 +48,11 @@ class RecordingSurface : public Surface {
 
     static int32_t char_width(const Font& font) { return font.height > 1 ? font.height / 2 : 1; }
 
+    // Makes on `dc` the one call `o` records, with whatever pens and fonts `dc` holds.
+    static void call(Surface& dc, const Op& o);
+    // Draws `ops` on `dc` again, each with the pens and fonts it was recorded with.
+    static void play(Surface& dc, const std::vector<Op>& ops);
+
     const std::vector<Op>& ops() const { return ops_; }
     void clear() { ops_.clear(); }
     // Every text drawn (not measured), in order.

@@ -453,8 +453,8 @@ TEST(CellFilter, PutsBackAGroupOnlyAsItWasKept) {
         int put = 0;
         bool as_kept = false;
         bool can_keep(const Rect&) override { return true; }
-        void keep(const Rect& area) override { kept.push_back(area); }
-        bool put_back(const Rect& area, std::vector<Rect>& changed) override {
+        void keep(const Rect& area, int) override { kept.push_back(area); }
+        bool put_back(const Rect& area, int, std::vector<Rect>& changed) override {
             if (std::count(kept.begin(), kept.end(), area) == 0) return false;
             ++put;
             if (!as_kept) changed.push_back(area);

@@ -152,8 +152,12 @@ TEST(BoardOnScreen, AnyKeySequenceLeavesWhatAFreshPaintShows) {
     // graph's paper); every 15 keys the screen is compared with a fresh paint of the same state,
     // and after every key what changed with what it showed. Only the dots where segments start may
     // differ: a full draw puts the new colour's dot there, partial draws leave the old one.
+    // Between keys the student may pause, while the view prepares other problems' paper, or win
+    // and press Home for any problem, whose paper may be one prepared.
     std::mt19937 random(2026);
-    const int32_t keys[] = {VK_UP, VK_UP, VK_UP, VK_UP, VK_DOWN, VK_TAB, VK_SPACE, VK_F1, VK_HOME};
+    constexpr int32_t kPause = -1, kNextProblem = -2;
+    const int32_t keys[] = {VK_UP,    VK_UP, VK_UP,   VK_UP,  VK_DOWN,      VK_TAB,
+                            VK_SPACE, VK_F1, VK_HOME, kPause, kNextProblem, kNextProblem};
     const struct {
         int w, h;
         const char* lang;
@@ -168,7 +172,17 @@ TEST(BoardOnScreen, AnyKeySequenceLeavesWhatAFreshPaintShows) {
             for (int step = 1; step <= 90; ++step) {
                 // Every pixel a key changes lies in what it reports for the screen.
                 const QImage before = v.view.canvas();
-                v.keys({keys[random() % std::size(keys)]});
+                const int32_t key = keys[random() % std::size(keys)];
+                if (key == kPause) {
+                    while (v.view.work_between_keys()) {
+                    }
+                    continue;
+                }
+                if (key == kNextProblem) {
+                    v.view.board().chooser.play_next(static_cast<int>(random() % kProblemCount));
+                    v.view.board().game.game_over = 1;
+                }
+                v.keys({key == kNextProblem ? VK_HOME : key});
                 const QRegion shown = v.view.last_key_damage();
                 const QImage& after = v.view.canvas();
                 for (int y = 0; y < h; ++y) {

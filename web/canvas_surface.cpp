@@ -72,9 +72,10 @@ EM_JS(void, js_unclip, (), {
 });
 // Puts back the parts of the copy of (l, t, w, h) given as `count` rectangles (left, top,
 // right, bottom) in `runs`; 0 when there is no such copy.
-EM_JS(int, js_put_back_runs, (int l, int t, int w, int h, const int32_t* runs, int count), {
+EM_JS(int, js_put_back_runs,
+      (int l, int t, int w, int h, int number, const int32_t* runs, int count), {
     const copy = Module.kept && Module.kept.get(l + " " + t + " " + w + " " + h);
-    if (!copy) return 0;
+    if (!copy || copy.number !== number) return 0;
     const c = Module.ctx, s = c.getTransform().a;
     const r = HEAP32.subarray(runs >> 2, (runs >> 2) + 4 * count);
     for (let i = 0; i < 4 * count; i += 4) {
@@ -83,9 +84,9 @@ EM_JS(int, js_put_back_runs, (int l, int t, int w, int h, const int32_t* runs, i
     }
     return 1;
 });
-// Copies of areas of the board's canvas, each in a canvas of its own, by the area; a new copy
-// replaces those it overlaps.
-EM_JS(void, js_keep, (int l, int t, int w, int h), {
+// Copies of areas of the board's canvas, each in a canvas of its own, by the area, with its
+// number; a new copy replaces those it overlaps.
+EM_JS(void, js_keep, (int l, int t, int w, int h, int number), {
     const c = Module.ctx, s = c.getTransform().a;
     const kept = Module.kept || (Module.kept = new Map());
     kept.forEach((copy, key) => {
@@ -97,6 +98,7 @@ EM_JS(void, js_keep, (int l, int t, int w, int h), {
     copy.height = h * s;
     copy.getContext("2d").drawImage(c.canvas, l * s, t * s, w * s, h * s, 0, 0, w * s, h * s);
     copy.area = [l, t, w, h];
+    copy.number = number;
     kept.set(l + " " + t + " " + w + " " + h, copy);
 });
 // Words of one line, each at its own place: `runs` holds offset, length pairs into `text`.
@@ -222,19 +224,19 @@ bool CanvasSurface::can_keep(const Rect& area) {
     return drawn_ && area.right > area.left && area.bottom > area.top;
 }
 
-void CanvasSurface::keep(const Rect& area) {
+void CanvasSurface::keep(const Rect& area, int copy) {
     flush();
-    js_keep(area.left, area.top, area.width(), area.height());
+    js_keep(area.left, area.top, area.width(), area.height(), copy);
     if (drawn_) drawn_->clear();
 }
 
-bool CanvasSurface::put_back(const Rect& area, std::vector<Rect>& changed) {
+bool CanvasSurface::put_back(const Rect& area, int copy, std::vector<Rect>& changed) {
     flush();
     if (!drawn_) return false;
     const std::vector<Rect> taken = drawn_->take(area);
     std::vector<int32_t> runs;
     for (const Rect& r : taken) runs.insert(runs.end(), {r.left, r.top, r.right, r.bottom});
-    if (!js_put_back_runs(area.left, area.top, area.width(), area.height(), runs.data(),
+    if (!js_put_back_runs(area.left, area.top, area.width(), area.height(), copy, runs.data(),
                           static_cast<int>(runs.size() / 4)))
         return false;
     changed.insert(changed.end(), taken.begin(), taken.end());

@@ -37,8 +37,8 @@ class CanvasSurface : public Surface, public PixelStore {
     // Copies of the canvas's pixels, kept in the page until a copy overlapping them comes, and
     // put back where the canvas was drawn on since.
     bool can_keep(const Rect& area) override;
-    void keep(const Rect& area) override;
-    bool put_back(const Rect& area, std::vector<Rect>& changed) override;
+    void keep(const Rect& area, int copy) override;
+    bool put_back(const Rect& area, int copy, std::vector<Rect>& changed) override;
 
     using Surface::DrawText;
     using Surface::Ellipse;
