@@ -153,13 +153,19 @@ bool CanvasCopy::put_back(const Rect& area, int copy, std::vector<Rect>& changed
             painter_->drawImage(QRectF(r), c->pixels, source);
     };
     if (copy != shown_) {
-        // The canvas shows another copy, or none: this one goes back whole.
-        const QRect source = device(logical).translated(-c->origin) & c->pixels.rect();
-        damage_->mark(logical);
+        // The canvas shows another copy, or none: this one goes back whole, but for the tiles
+        // white on both.
+        TileGrid wanted = c->inked;
+        wanted.mark_where(logical, *inked_);
+        for (QRect r : wanted.runs()) {
+            r &= logical;
+            if (r.isEmpty()) continue;
+            damage_->mark(r);
+            put(r, device(r).translated(-c->origin) & c->pixels.rect());
+            changed.push_back(Rect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
+        }
         inked_->unmark_inside(logical);
         inked_->mark_where(logical, c->inked);
-        put(logical, source);
-        changed.push_back(area);
         shown_ = copy;
         drawn_on_.clear_all();
         return true;

@@ -18,7 +18,7 @@ c++ -std=c++20 -O2 -o "$out/make_cues" "$src/tools/make_cues.cpp"
 flags="-std=c++20 -O2 -Wall -Wextra -Wpedantic -I$src"
 objects=""
 for f in puzzle/problem_table puzzle/game puzzle/story puzzle/speech puzzle/text \
-         board/text_layout board/cell_filter board/layout board/board board/overlay board/paint \
+         board/text_layout board/recording_surface board/cell_filter board/layout board/board board/overlay board/paint \
          board/key_path \
          print/results_page web/canvas_surface web/main; do
   o="$out/obj/$(echo "$f" | tr / _).o"
