@@ -3,7 +3,6 @@
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
-#include <QBuffer>
 #include <QMediaDevices>
 #include <memory>
 #include <vector>
@@ -29,7 +28,6 @@ class AudioCueSinks : public CueSinks {
             const int frame_bytes = clip.channels * clip.bits / 8;
             const char silence = clip.bits == 8 ? char(0x80) : char(0);
             cue.padded = clip.samples + QByteArray(clip.rate / 5 * frame_bytes, silence);
-            cue.buffer.setData(cue.padded);
             cue.sink = std::make_unique<QAudioSink>(device, format);
         }
     }
@@ -43,13 +41,15 @@ class AudioCueSinks : public CueSinks {
         Cue& cue = cues_[index];
         if (!cue.sink) return;
         if (playing_ && playing_->sink) playing_->sink->stop();
-        cue.buffer.close();
-        if (!cue.buffer.open(QIODevice::ReadOnly)) return;
         // Asked for again at every start: a sink asks the server for the size it got last
         // time, and a PulseAudio server hands back a little less each time, until the stream
         // is too small ever to start and the cue falls silent for good.
         cue.sink->setBufferSize(cue.padded.size());
-        cue.sink->start(&cue.buffer);
+        // The whole clip goes to the server now, not on a timer of this thread: a key that
+        // keeps the program busy until the next one would otherwise stop the cue unheard.
+        QIODevice* stream = cue.sink->start();
+        if (!stream) return;
+        stream->write(cue.padded);
         playing_ = &cue;
     }
 
@@ -57,7 +57,6 @@ class AudioCueSinks : public CueSinks {
     struct Cue {
         QByteArray padded;  // samples plus silence, so the output's tail clipping eats silence
         std::unique_ptr<QAudioSink> sink;
-        QBuffer buffer;
     };
     std::vector<Cue> cues_;
     Cue* playing_ = nullptr;
