@@ -85,7 +85,8 @@ def cut_off_series(left, start, clip, count):
             faults.append(f"buzz {n + 1} of the series at {at / RATE:.2f} s was not cut off: "
                           f"the next began {end - at} frames later")
         heard = left[at:end]
-        same = next((j for j, (got, want) in enumerate(zip(heard, clip)) if got != want), len(heard))
+        same = next((j for j, (got, want) in enumerate(zip(heard, clip)) if got != want),
+                    len(heard))
         rest = [v for v in heard[same:] if abs(v) > THRESHOLD]
         if n + 1 == count and same < len(clip) - lead:
             faults.append(f"the last buzz of the series at {at / RATE:.2f} s stopped after "
