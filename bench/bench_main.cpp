@@ -298,6 +298,18 @@ struct SolvedBoard {
     }
 };
 
+// Home at the end of a game, to each problem in turn: a new story, and the other paper put back.
+void BM_home(benchmark::State& state) {
+    SolvedBoard s;
+    int next = 1;
+    for (auto _ : state) {
+        s.view->board().chooser.play_next(next);
+        s.view->board().game.game_over = 1;
+        next = (next + 1) % 28;
+        send_key(s.view.get(), Qt::Key_Home);
+    }
+}
+
 void BM_page_pdf(benchmark::State& state) {
     SolvedBoard s;
     QTemporaryDir dir;
@@ -382,6 +394,7 @@ BENCHMARK(BM_overlay_baseline);
 BENCHMARK(BM_overlay_f1);
 BENCHMARK(BM_overlay_refit);
 BENCHMARK(BM_first_paint);
+BENCHMARK(BM_home);
 BENCHMARK(BM_page_baseline)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_page_pdf)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_games_memory)->Iterations(1)->Unit(benchmark::kMillisecond);

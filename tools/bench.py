@@ -269,6 +269,7 @@ def main():
             add(size, "F1 overlay with fit", t["overlay_f1"], "one wrapped draw", t["overlay_baseline"], limit=3)
             add(size, "overlay fit for a new story", t["overlay_refit"], "one wrapped draw", t["overlay_baseline"])
             add(size, "first paint of a game", t["first_paint"], "same primitives", t["board_baseline"])
+            add(size, "key Home, the next problem", t["home"], "first paint of a game", t["first_paint"])
             add(size, "results page to PDF", t["page_pdf"], "texts drawn directly", t["page_baseline"])
             if size == "1024x768":
                 mem = c["games_memory"]
