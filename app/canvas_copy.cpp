@@ -1,7 +1,6 @@
 #include "app/canvas_copy.h"
 
 #include <QPaintDevice>
-#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -118,11 +117,10 @@ bool CanvasCopy::make(const Rect& area, int copy, const std::vector<RecordingSur
 }
 
 void CanvasCopy::drop(int copy) {
-    const auto it = std::find_if(copies_.begin(), copies_.end(),
-                                 [copy](const Copy& c) { return c.number == copy; });
-    if (it == copies_.end()) return;
-    spare_ = std::move(it->pixels);
-    copies_.erase(it);
+    Copy* c = find(copy);
+    if (!c) return;
+    spare_ = std::move(c->pixels);
+    copies_.erase(copies_.begin() + (c - copies_.data()));
     if (shown_ == copy) shown_ = 0;
 }
 

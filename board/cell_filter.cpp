@@ -489,9 +489,7 @@ void CellFilter::EndGroup() {
                       [&](const WaitingFill& w) { return inside(w.area, group_.area); });
     fill_waiting(group_.area);
     auto& groups = memory_.groups_;
-    const auto same = std::find_if(groups.begin(), groups.end(), [&](const CellMemory::Group& g) {
-        return g.area == group_.area && g.ops == group_.ops;
-    });
+    const auto same = memory_.group_drawn_as(group_.area, group_.ops);
     put_back_.clear();
     if (same != groups.end() && store_->put_back(group_.area, same->copy, put_back_)) {
         for (const Rect& r : put_back_) forget(r);  // the rest of the area is as it was
@@ -504,10 +502,10 @@ void CellFilter::EndGroup() {
         }
         for (const Op& o : group_.ops) draw(o);
         if (keepable_) {
-            const auto in_area = [&](const CellMemory::Group& g) { return g.area == group_.area; };
-            if (static_cast<size_t>(std::count_if(groups.begin(), groups.end(), in_area)) >=
-                CellMemory::kGroupsPerArea) {
-                const auto oldest = std::find_if(groups.begin(), groups.end(), in_area);
+            if (memory_.area_full(group_.area)) {
+                const auto oldest =
+                    std::find_if(groups.begin(), groups.end(),
+                                 [&](const CellMemory::Group& g) { return g.area == group_.area; });
                 store_->drop(oldest->copy);
                 groups.erase(oldest);
             }
@@ -538,14 +536,9 @@ void CellFilter::prepare(CellMemory& memory, PixelStore& store, const Rect& clie
     }
     auto& groups = memory.groups_;
     for (CellMemory::Group& group : noted.groups_) {
-        const auto in_area = [&](const CellMemory::Group& g) { return g.area == group.area; };
-        if (std::any_of(groups.begin(), groups.end(), [&](const CellMemory::Group& g) {
-                return in_area(g) && g.ops == group.ops;
-            }))
-            continue;
-        // The copies shown lately keep their places.
-        if (static_cast<size_t>(std::count_if(groups.begin(), groups.end(), in_area)) >=
-            CellMemory::kGroupsPerArea)
+        // Held already; or the copies shown lately keep their places.
+        if (memory.group_drawn_as(group.area, group.ops) != groups.end() ||
+            memory.area_full(group.area))
             continue;
         group.copy = ++memory.last_copy_;
         if (store.make(group.area, group.copy, group.ops))

@@ -8,6 +8,7 @@
 // what the calls would draw, and the calls are left out. Everything else goes straight through.
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -70,6 +71,18 @@ class CellMemory {
     static constexpr size_t kGroupsPerArea = 2;
     std::vector<Group> groups_;
     int last_copy_ = 0;
+    // The group held for `area` that `ops` drew, or groups_.end().
+    std::vector<Group>::iterator group_drawn_as(const Rect& area,
+                                                const std::vector<RecordingSurface::Op>& ops) {
+        return std::find_if(groups_.begin(), groups_.end(),
+                            [&](const Group& g) { return g.area == area && g.ops == ops; });
+    }
+    // Whether `area` holds all the groups it may.
+    bool area_full(const Rect& area) const {
+        return static_cast<size_t>(std::count_if(groups_.begin(), groups_.end(),
+                                                 [&](const Group& g) { return g.area == area; })) >=
+               kGroupsPerArea;
+    }
 };
 
 class CellFilter : public Surface {
