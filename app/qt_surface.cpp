@@ -166,33 +166,123 @@ struct QtSurface::FontEntry {
     std::vector<Wanted> wanted{};
     static constexpr size_t kMaxPictures = 64;
 
-    // The font's own rasterizer renders a glyph far faster than the toolkit fills its outline.
-    // Each glyph is rendered once per colour and device pixel ratio and kept, so a new story's
-    // first drawing costs a rendering per letter it uses, not an outline's filling per letter
-    // it holds, and no picture of a whole line is made. Each letter stands at the advances
-    // width() sums, on whole device pixels. False, with nothing drawn, for a text with a letter
-    // the font lacks (another font would stand in for it) or outside the BMP.
-    bool draw_glyphs(QPainter& p, std::string_view text, QPointF origin, const QColor& colour) {
-        const QString letters = text_of(text);
-        const qreal dpr = p.device()->devicePixelRatioF();
-        Glyphs& set = glyph_set(dpr);
-        const QList<quint32> glyphs = set.raw.glyphIndexesForString(letters);
-        if (!set.raw.isValid() || glyphs.size() != letters.size()) return false;
-        for (qsizetype i = 0; i < letters.size(); ++i)
-            if (letters[i].isSurrogate() || (glyphs[i] == 0 && letters[i] != u' ')) return false;
-        if (set.images.size() > kMaxGlyphs) set.images.clear();
-        const double baseline = std::round(origin.y() * dpr);
-        double x = origin.x();
-        for (qsizetype i = 0; i < letters.size(); ++i) {
-            if (letters[i] != u' ') {
-                const Glyph& g = set.glyph(glyphs[i], colour);
-                p.drawImage(QPointF((std::round(x * dpr) + g.left) / dpr, (baseline + g.top) / dpr),
-                            g.image);
+    struct Coverage {
+        QImage mask;    // Alpha8; null for a glyph that inks nothing
+        int left, top;  // from the pen's position on the baseline, in device pixels
+    };
+    struct Glyphs {
+        QRawFont raw;  // the font at device pixels
+        qreal raw_dpr;
+        std::unordered_map<quint32, Coverage> coverages;
+        std::unordered_map<uint64_t, QImage> pictures;  // by colour and glyph index
+        const Coverage& coverage(quint32 index) {
+            auto it = coverages.find(index);
+            if (it != coverages.end()) return it->second;
+            if (coverages.size() > kMaxGlyphs) {
+                coverages.clear();
+                pictures.clear();
             }
-            x += advance_of(letters[i]);
+            QImage mask = raw.alphaMapForGlyph(index, QRawFont::PixelAntialiasing)
+                              .convertToFormat(QImage::Format_Alpha8);
+            const QRectF box = raw.boundingRect(index);
+            return coverages
+                .emplace(index, Coverage{std::move(mask), static_cast<int>(std::lround(box.x())),
+                                         static_cast<int>(std::lround(box.y()))})
+                .first->second;
+        }
+        // The glyph in `colour`, premultiplied, for a painter.
+        const QImage& picture(quint32 index, const QColor& colour) {
+            const uint64_t key = (uint64_t{colour.rgb()} << 32) | index;
+            auto it = pictures.find(key);
+            if (it != pictures.end()) return it->second;
+            const QImage& mask = coverage(index).mask;
+            QImage image(mask.size(), QImage::Format_ARGB32_Premultiplied);
+            const QRgb ink = colour.rgb();
+            for (int y = 0; y < mask.height(); ++y) {
+                const uchar* from = mask.constScanLine(y);
+                auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
+                for (int x = 0; x < mask.width(); ++x)
+                    to[x] = qPremultiply(qRgba(qRed(ink), qGreen(ink), qBlue(ink), from[x]));
+            }
+            image.setDevicePixelRatio(raw_dpr);
+            return pictures.emplace(key, std::move(image)).first->second;
+        }
+    };
+
+    // The font's own rasterizer renders a glyph far faster than the toolkit fills its outline.
+    // Each glyph's coverage is rendered once per device pixel ratio and kept, so a new story's
+    // first drawing costs a rendering per letter it uses, not an outline's filling per letter
+    // it holds. Each letter stands at the advances width() sums, on whole device pixels.
+    //
+    // On a canvas whose pixels may be written directly the letters are blended into it here,
+    // a row of pixels at a time: the toolkit blends its cached glyphs a pixel at a time, which
+    // was most of the drawing of a new problem's story and panel. Elsewhere (a clip, a printer)
+    // each letter is drawn as a picture in its colour.
+    //
+    // False, with nothing drawn, for a text with a letter the font lacks (another font would
+    // stand in for it), a control character, or a letter outside the BMP.
+    struct Letter {
+        quint32 index;
+        double x;  // the pen's logical position, from the text's start
+    };
+    bool letters_of(std::string_view text, const Glyphs& set, std::vector<Letter>& letters) {
+        letters.clear();
+        double x = 0;
+        size_t i = 0;
+        for (; i < text.size(); ++i) {  // ASCII, without making a string of it
+            const auto c = static_cast<unsigned char>(text[i]);
+            if (c >= 0x80) break;
+            const quint32 index = ascii_index(c);
+            if (c < 0x20 || (index == 0 && c != ' ')) return false;
+            if (c != ' ') letters.push_back({index, x});
+            x += ascii_advance(c);
+        }
+        if (i == text.size()) return true;
+        const QString rest = text_of(text.substr(i));
+        const QList<quint32> glyphs = set.raw.glyphIndexesForString(rest);
+        if (glyphs.size() != rest.size()) return false;
+        for (qsizetype k = 0; k < rest.size(); ++k) {
+            if (rest[k].isSurrogate() || rest[k] < u' ' || (glyphs[k] == 0 && rest[k] != u' '))
+                return false;
+            if (rest[k] != u' ') letters.push_back({glyphs[k], x});
+            x += advance_of(rest[k]);
         }
         return true;
     }
+    // The device pixel at which `letter`'s coverage starts, for the pen at logical `pen`.
+    static QPoint glyph_at(const Letter& letter, QPointF pen, const Coverage& g, int dpr) {
+        return QPoint(static_cast<int>(std::lround((pen.x() + letter.x) * dpr)) + g.left,
+                      static_cast<int>(std::lround(pen.y() * dpr)) + g.top);
+    }
+    bool draw_glyphs(QPainter& p, std::string_view text, QPointF pen, const QColor& colour) {
+        QPoint origin;
+        if (QImage* canvas = direct_canvas_at(p, origin))
+            return blend_glyphs(*canvas, origin, text, pen, colour.rgb(), canvas->rect());
+        const int dpr = static_cast<int>(std::lround(p.device()->devicePixelRatioF()));
+        Glyphs& set = glyph_set(dpr);
+        if (!set.raw.isValid() || !letters_of(text, set, scratch)) return false;
+        for (const Letter& letter : scratch) {
+            const Coverage& g = set.coverage(letter.index);
+            p.drawImage(QPointF(glyph_at(letter, pen, g, dpr)) / dpr,
+                        set.picture(letter.index, colour));
+        }
+        return true;
+    }
+    // `clip` and the result are in device pixels; `origin` is where the painter's (0, 0) is.
+    bool blend_glyphs(QImage& canvas, QPoint origin, std::string_view text, QPointF pen,
+                      QRgb colour, const QRect& clip) {
+        const int dpr = static_cast<int>(canvas.devicePixelRatio());
+        Glyphs& set = glyph_set(dpr);
+        if (!set.raw.isValid() || !letters_of(text, set, scratch)) return false;
+        for (const Letter& letter : scratch) {
+            const Coverage& g = set.coverage(letter.index);
+            if (g.mask.isNull()) continue;
+            blend_coverage(canvas, glyph_at(letter, pen, g, dpr) + origin * dpr, g.mask.constBits(),
+                           g.mask.size(), g.mask.bytesPerLine(), colour, clip);
+        }
+        return true;
+    }
+    std::vector<Letter> scratch{};
     double advance_of(QChar letter) {
         const char16_t c = letter.unicode();
         return c < 0x80 ? ascii_advance(c) : metrics().horizontalAdvance(letter);
@@ -216,39 +306,12 @@ struct QtSurface::FontEntry {
         return index;
     }
 
-    struct Glyph {
-        QImage image;      // the glyph in its colour, premultiplied
-        double left, top;  // from the pen's position on the baseline, in device pixels
-    };
-    struct Glyphs {
-        QRawFont raw;  // the font at device pixels
-        qreal raw_dpr;
-        std::unordered_map<uint64_t, Glyph> images;  // by colour and glyph index
-        const Glyph& glyph(quint32 index, const QColor& colour) {
-            const uint64_t key = (uint64_t{colour.rgb()} << 32) | index;
-            auto it = images.find(key);
-            if (it != images.end()) return it->second;
-            const QImage mask = raw.alphaMapForGlyph(index, QRawFont::PixelAntialiasing)
-                                    .convertToFormat(QImage::Format_Alpha8);
-            QImage image(mask.size(), QImage::Format_ARGB32_Premultiplied);
-            const QRgb ink = colour.rgb();
-            for (int y = 0; y < mask.height(); ++y) {
-                const uchar* from = mask.constScanLine(y);
-                auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
-                for (int x = 0; x < mask.width(); ++x)
-                    to[x] = qPremultiply(qRgba(qRed(ink), qGreen(ink), qBlue(ink), from[x]));
-            }
-            image.setDevicePixelRatio(raw_dpr);
-            const QRectF box = raw.boundingRect(index);
-            return images.emplace(key, Glyph{std::move(image), box.x(), box.y()}).first->second;
-        }
-    };
     Glyphs& glyph_set(qreal dpr) {
         for (Glyphs& set : glyph_sets)
             if (set.raw_dpr == dpr) return set;
         QRawFont scaled = raw;
         scaled.setPixelSize(raw.pixelSize() * dpr);
-        return glyph_sets.emplace_back(Glyphs{std::move(scaled), dpr, {}});
+        return glyph_sets.emplace_back(Glyphs{std::move(scaled), dpr, {}, {}});
     }
     std::vector<Glyphs> glyph_sets{};  // one per device pixel ratio
     static constexpr size_t kMaxGlyphs = 2048;
@@ -563,39 +626,59 @@ void QtSurface::DrawText(std::string_view text, Rect& rect, int format) {
     l = std::max(l, rect.left), t = std::max(t, rect.top);
     r = std::min(r, rect.right), b = std::min(b, rect.bottom);
     if (l < r && t < b) ink(l, t, r, b);
-    if (clip) p_.setClipRect(QRect(rect.left, rect.top, rect.width(), rect.height()));
-    p_.setPen(to_qcolor(text_colour_));
+    const QRect logical_clip(rect.left, rect.top, rect.width(), rect.height());
+    QPoint origin;
+    QImage* canvas = direct_canvas_at(p_, origin);
+    const int d = canvas ? static_cast<int>(canvas->devicePixelRatio()) : 1;
+    const QRect device_clip =
+        clip     ? QRect(logical_clip.topLeft() * d + origin * d, logical_clip.size() * d)
+        : canvas ? canvas->rect()
+                 : QRect();
+    bool clipped = false;
+    const QColor colour = to_qcolor(text_colour_);
     const bool as_picture = f.cell * p_.device()->devicePixelRatioF() >= FontEntry::kLargeCell &&
                             p_.paintEngine() && p_.paintEngine()->type() == QPaintEngine::Raster;
     for (const PlacedLine& line : lines) {
         if (line.y >= rect.bottom) break;
         if (line.text.empty()) continue;
+        const QPointF pen(line.x, line.y + f.ascent);
+        if (canvas && f.blend_glyphs(*canvas, origin, line.text, pen, colour.rgb(), device_clip))
+            continue;
+        if (clip && !clipped) {
+            p_.setClipRect(logical_clip);
+            clipped = true;
+        }
+        p_.setPen(colour);
         if (as_picture) {
-            const QColor colour = to_qcolor(text_colour_);
             const qreal dpr = p_.device()->devicePixelRatioF();
             const QImage* image = f.picture(line.text, colour, dpr);
-            if (!image && f.draw_glyphs(p_, line.text, QPointF(line.x, line.y + f.ascent), colour))
-                continue;
+            if (!image && f.draw_glyphs(p_, line.text, pen, colour)) continue;
             if (!image) image = f.render(line.text, colour, dpr);  // a letter the font lacks
             p_.drawImage(QPoint(line.x - f.margin(), line.y - f.margin()), *image);
         } else if (const QGlyphRun* glyphs = f.ascii_run(line.text)) {
-            p_.drawGlyphRun(QPointF(line.x, line.y + f.ascent), *glyphs);
+            p_.drawGlyphRun(pen, *glyphs);
         } else if (const QStaticText* run = f.glyphs(line.text)) {
             p_.setFont(f.font);
             p_.drawStaticText(QPointF(line.x, line.y + f.ascent - f.raw.ascent()), *run);
         } else {
             p_.setFont(f.font);
-            p_.drawText(QPointF(line.x, line.y + f.ascent), text_of(line.text));
+            p_.drawText(pen, text_of(line.text));
         }
     }
-    if (clip) p_.setClipping(false);
+    if (clipped) p_.setClipping(false);
 }
 
 void QtSurface::TextOut(int32_t x, int32_t y, std::string_view text) {
     ink(x, y, client_.right, y + font_->cell);
+    const QPointF pen(x, y + font_->ascent);
+    QPoint origin;
+    QImage* canvas = direct_canvas_at(p_, origin);
+    if (canvas && font_->blend_glyphs(*canvas, origin, text, pen, to_qcolor(text_colour_).rgb(),
+                                      canvas->rect()))
+        return;
     p_.setFont(font_->font);
     p_.setPen(to_qcolor(text_colour_));
-    p_.drawText(QPointF(x, y + font_->ascent), text_of(text));
+    p_.drawText(pen, text_of(text));
 }
 
 Size QtSurface::GetTextExtentPoint32(std::string_view text) {

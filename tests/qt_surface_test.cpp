@@ -13,6 +13,7 @@
 #include <random>
 
 #include "app/language.h"
+#include "app/raster_rows.h"
 #include "app/tile_grid.h"
 #include "board/board.h"
 #include "game_fixture.h"
@@ -216,6 +217,96 @@ TEST(QtSurface, TextCellHeightIsTheAskedHeight) {
             }
         EXPECT_GT(reds, 50) << h;
         EXPECT_EQ(darks, 0) << h;
+    }
+}
+
+// Letters are blended into the canvas by our own loop, not the toolkit's: its pixels must be
+// those of the toolkit's blend, and the same wherever the canvas is drawn from.
+TEST(QtSurface, LettersBlendedIntoTheCanvasAreTheToolkitsBlend) {
+    std::mt19937 random(7);
+    const auto byte = [&random] {
+        const int kind = static_cast<int>(random() % 4);  // uncovered and fully covered often
+        return static_cast<uchar>(kind == 0 ? 0 : kind == 1 ? 255 : random() % 256);
+    };
+    for (const QImage::Format format :
+         {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied}) {
+        for (int w = 1; w <= 13; w += 3) {
+            QImage canvas(17, 9, format);
+            for (int y = 0; y < canvas.height(); ++y)
+                for (int x = 0; x < canvas.width(); ++x) {
+                    const int a = format == QImage::Format_RGB32 ? 255 : byte();
+                    canvas.setPixel(x, y, qPremultiply(qRgba(byte(), byte(), byte(), a)));
+                }
+            QImage mask(w, 6, QImage::Format_Alpha8);
+            for (int y = 0; y < mask.height(); ++y)
+                for (int x = 0; x < w; ++x) mask.scanLine(y)[x] = byte();
+            const QRgb colour = qRgb(byte(), byte(), byte());
+            QImage glyph(mask.size(), QImage::Format_ARGB32_Premultiplied);
+            for (int y = 0; y < mask.height(); ++y)
+                for (int x = 0; x < w; ++x)
+                    glyph.setPixel(x, y,
+                                   qPremultiply(qRgba(qRed(colour), qGreen(colour), qBlue(colour),
+                                                      mask.scanLine(y)[x])));
+            const QRect clip(2, 1, 12, 7);  // cuts the glyph on some sides
+            QImage expected = canvas;
+            {
+                QPainter p(&expected);
+                p.setClipRect(clip);
+                p.drawImage(QPoint(3, 2), glyph);
+            }
+            blend_coverage(canvas, QPoint(3, 2), mask.constBits(), mask.size(), mask.bytesPerLine(),
+                           colour, clip);
+            EXPECT_EQ(canvas, expected) << format << " " << w;
+        }
+    }
+
+    // A text drawn through a painter moved by whole pixels (a copy of part of the canvas is
+    // drawn so) is the canvas's text moved; a text cut by its rectangle is the whole text
+    // within it; and the letters stand where the toolkit's own drawing puts them, to the
+    // rounding of each to a whole pixel.
+    const std::string text = "Remain 1000 \xc3\xa9t\xc3\xa9 AVAV";
+    for (const qreal dpr : {1.0, 2.0}) {
+        for (const int h : {15, 64}) {
+            // A painter with a clip leaves the drawing to the toolkit.
+            const auto drawn = [&](QPoint moved, Rect rect, bool toolkit = false) {
+                QImage image(QSize(400, 80) * dpr, QImage::Format_RGB32);
+                image.setDevicePixelRatio(dpr);
+                image.fill(Qt::white);
+                QPainter painter(&image);
+                painter.translate(moved);
+                if (toolkit) painter.setClipRect(QRect(0, 0, 400, 80));
+                QtSurface dc(painter, Rect{0, 0, 400, 80});
+                dc.SelectObject(CreateFont(h, 0, Face::arial));
+                dc.DrawText(text, rect, DT_SINGLELINE);
+                return image;
+            };
+            const QImage whole = drawn({}, Rect{20, 5, 400, 80});
+            EXPECT_EQ(drawn({-7, -3}, Rect{20, 5, 400, 80}).copy(QRect(0, 0, 380 * dpr, 70 * dpr)),
+                      whole.copy(QRect(QPoint(7, 3) * dpr, QSize(380, 70) * dpr)))
+                << h << " at " << dpr;
+            const QImage cut = drawn({}, Rect{20, 5, 90, 80});
+            const QRect kept(QPoint(20, 5) * dpr, QSize(70, 75) * dpr);
+            EXPECT_EQ(cut.copy(kept), whole.copy(kept)) << h << " at " << dpr;
+            int outside = 0;
+            for (int y = 0; y < cut.height(); ++y)
+                for (int x = 90 * static_cast<int>(dpr); x < cut.width(); ++x)
+                    outside += cut.pixel(x, y) != kWhite;
+            EXPECT_EQ(outside, 0) << h << " at " << dpr;
+
+            const QImage toolkit = drawn({}, Rect{20, 5, 400, 80}, true);
+            const auto ink_box = [](const QImage& image) {
+                QRect box;
+                for (int y = 0; y < image.height(); ++y)
+                    for (int x = 0; x < image.width(); ++x)
+                        if (image.pixel(x, y) != kWhite) box |= QRect(x, y, 1, 1);
+                return box;
+            };
+            const QRect ours = ink_box(whole), theirs = ink_box(toolkit);
+            EXPECT_LE(std::abs(ours.left() - theirs.left()), dpr) << h << " at " << dpr;
+            EXPECT_LE(std::abs(ours.right() - theirs.right()), 2 * dpr) << h << " at " << dpr;
+            EXPECT_LE(std::abs(ours.top() - theirs.top()), 2 * dpr) << h << " at " << dpr;
+            EXPECT_LE(std::abs(ours.bottom() - theirs.bottom()), 2 * dpr) << h << " at " << dpr;
+        }
     }
 }
 
