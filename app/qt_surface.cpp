@@ -668,6 +668,14 @@ void QtSurface::DrawText(std::string_view text, Rect& rect, int format) {
     if (clipped) p_.setClipping(false);
 }
 
+void QtSurface::prepare_letters(std::string_view text) {
+    FontEntry& f = *font_;
+    FontEntry::Glyphs& set =
+        f.glyph_set(static_cast<int>(std::lround(p_.device()->devicePixelRatioF())));
+    if (!set.raw.isValid() || !f.letters_of(text, set, f.scratch)) return;
+    for (const FontEntry::Letter& letter : f.scratch) set.coverage(letter.index);
+}
+
 void QtSurface::TextOut(int32_t x, int32_t y, std::string_view text) {
     ink(x, y, client_.right, y + font_->cell);
     const QPointF pen(x, y + font_->ascent);

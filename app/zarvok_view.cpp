@@ -44,7 +44,8 @@ CZarvokView::CZarvokView(ProblemChooser chooser, QWidget* parent)
 
 void CZarvokView::work_later() {
     constexpr int kQuietMs = 200;  // longer than between the keys of a student who types on
-    if (QtSurface::pictures_wanted() || papers_looked_at_ < kProblemCount)
+    if (QtSurface::pictures_wanted() || papers_looked_at_ < kProblemCount ||
+        stories_looked_at_ < kProblemCount)
         between_keys_.start(kQuietMs);
 }
 
@@ -53,9 +54,10 @@ bool CZarvokView::work_between_keys() {
     // Home draws another problem's paper, which differs where its number of boxes does: drawn
     // aside now, it is put back then.
     const GameState& s = board_.game;
-    if (papers_looked_at_ >= kProblemCount || canvas_.isNull() || s.layout_ready != 1 ||
-        s.board_state != 2 || s.screen_too_small == 1 || !whole_pixels())
+    if (canvas_.isNull() || s.layout_ready != 1 || s.board_state != 2 || s.screen_too_small == 1 ||
+        !whole_pixels())
         return false;
+    if (papers_looked_at_ >= kProblemCount) return prepare_story();
     Board other;
     other.layout = board_.layout;
     other.game = board_.game;
@@ -63,6 +65,23 @@ bool CZarvokView::work_between_keys() {
     other.game.overlay_shown = 0;
     CellFilter::prepare(cells_, copies_, Rect{0, 0, width(), height()},
                         [&other](Surface& dc) { draw_board(dc, other, full_mode); });
+    return true;
+}
+
+// Home shows another problem's story, in a size fitted to it: its letters' shapes are rendered
+// in that size now, and only blended into the canvas then.
+bool CZarvokView::prepare_story() {
+    if (stories_looked_at_ >= kProblemCount) return false;
+    Board other;
+    other.layout = board_.layout;
+    ProblemChooser chooser;
+    chooser.play_next(stories_looked_at_++);
+    new_game(other.game, other.texts, chooser);
+    other.overlay_text = overlay_text(other.texts);
+    QPainter painter(&canvas_);
+    QtSurface dc(painter, Rect{0, 0, width(), height()});
+    fit_overlay_font(dc, other);
+    dc.prepare_letters(other.overlay_text);
     return true;
 }
 
@@ -172,6 +191,7 @@ bool CZarvokView::ensure_canvas() {
         key_damage_.reset(size());
         copies_.reset(canvas_);
         papers_looked_at_ = 0;
+        stories_looked_at_ = 0;
     }
     return true;
 }

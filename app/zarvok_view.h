@@ -59,6 +59,7 @@ class CZarvokView : public QWidget, private KeyShell {
     const QImage& canvas() const { return canvas_; }
     // One piece of the work done while no key comes; false when none is left.
     bool work_between_keys();
+    bool prepare_story();
     BoardNarration& narration() { return narration_; }
     // What the last key drew, and so showed anew on the screen.
     const QRegion& last_key_damage() const { return last_key_damage_; }
@@ -120,7 +121,8 @@ class CZarvokView : public QWidget, private KeyShell {
     // for them.
     QTimer between_keys_;
     void work_later();
-    int papers_looked_at_ = 0;  // the problems whose paper was prepared since the canvas was made
+    int papers_looked_at_ = 0;   // the problems whose paper was prepared since the canvas was made
+    int stories_looked_at_ = 0;  // and whose story's letters were, in the font fitted to it
 
     // Tells a listening screen reader what changed; costs nothing when none listens.
     void announce(const std::string& sentence);

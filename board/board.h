@@ -17,6 +17,8 @@ std::string start_prompt();
 std::string game_over_prompt();
 std::string too_small_message();
 std::string overlay_tail();
+// The story shown over the board: the problem's story and the line that tells how to start.
+std::string overlay_text(const StoryTexts& texts);
 
 struct Board {
     GameState game;

@@ -16,6 +16,10 @@ std::string overlay_tail() {
     return tail + " ";
 }
 
+std::string overlay_text(const StoryTexts& texts) {
+    return texts.story_text + overlay_tail();
+}
+
 namespace {
 
 int32_t measured_bottom(Surface& dc, const Board& b) {
@@ -79,8 +83,7 @@ void draw_overlay(Surface& dc, Board& b) {
     dc.Rectangle(b.layout.prompt_box);
     dc.SetBkMode();
     dc.SetTextColor(palette::black);
-    b.overlay_text = b.texts.story_text;
-    b.overlay_text += overlay_tail();
+    b.overlay_text = overlay_text(b.texts);
     fit_overlay_font(dc, b);
     dc.SelectObject(b.overlay_font);
     dc.DrawText(b.overlay_text, b.layout.text_panel, DT_WORDBREAK);
