@@ -290,11 +290,67 @@ struct QtSurface::FontEntry {
     double ascii_advance(unsigned c) {
         double& a = advance[c];
         if (a >= 0) return a;
+        if (c >= 0x20 && c < 0x7F && scale_design_advances()) return a;
         const quint32 index = ascii_index(c);
         a = index != 0 ? raw.advancesForGlyphIndexes(QList<quint32>{index}).value(0).x()
                        : metrics().horizontalAdvance(QChar(c));  // from the font standing in
         return a;
     }
+    // The font's design advances of the printable ASCII letters, read once per weight.
+    struct Design {
+        bool valid = false;
+        double units_per_em = 0;
+        std::array<quint32, 128> index{};
+        std::array<double, 128> units{};
+    };
+    static const Design& design(const QRawFont& raw, bool bold) {
+        static std::array<std::optional<Design>, 2> made;
+        std::optional<Design>& d = made[bold ? 1 : 0];
+        if (d) return *d;
+        d.emplace();
+        QString letters;
+        for (char16_t c = 0x20; c < 0x7F; ++c) letters += QChar(c);
+        QRawFont at_em = raw;
+        at_em.setPixelSize(raw.unitsPerEm());
+        const QList<quint32> indexes = at_em.glyphIndexesForString(letters);
+        if (indexes.size() != letters.size() || indexes.contains(0)) return *d;
+        const QList<QPointF> advances = at_em.advancesForGlyphIndexes(indexes);
+        if (advances.size() != indexes.size()) return *d;
+        for (qsizetype i = 0; i < letters.size(); ++i) {
+            d->index[letters[i].unicode()] = indexes[i];
+            d->units[letters[i].unicode()] = advances[i].x();
+        }
+        d->units_per_em = raw.unitsPerEm();
+        d->valid = true;
+        return *d;
+    }
+    // Where the toolkit scales the design advances to this size without hinting them across
+    // (it truncates to 1/64 of a pixel), every printable letter's advance follows from them:
+    // reading each letter's advance at a new size loads its glyph, which was most of measuring
+    // a text in a new size, and the story's fit tries several. Three letters read at this size
+    // tell whether it scales so; where it does not (a configuration that hints across), each
+    // letter is read at this size as before.
+    bool scale_design_advances() {
+        if (scaling_tried) return scaling;
+        scaling_tried = true;
+        const Design& d = design(raw, font.bold());
+        if (!d.valid) return false;
+        const double pixels = raw.pixelSize();
+        const auto scaled = [&](unsigned c) {
+            return std::floor(d.units[c] * pixels * 64 / d.units_per_em) / 64;
+        };
+        const QList<QPointF> read =
+            raw.advancesForGlyphIndexes(QList<quint32>{d.index['a'], d.index['e'], d.index['W']});
+        if (read.size() != 3 || read[0].x() != scaled('a') || read[1].x() != scaled('e') ||
+            read[2].x() != scaled('W'))
+            return false;
+        for (unsigned c = 0x20; c < 0x7F; ++c) {
+            advance[c] = scaled(c);
+            ascii_glyph[c] = d.index[c];
+        }
+        return scaling = true;
+    }
+    bool scaling_tried = false, scaling = false;
     // The font's glyph for an ASCII character, 0 where it has none.
     quint32 ascii_index(unsigned c) {
         quint32& index = ascii_glyph[c];

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
+#include <QRawFont>
 #include <QtGlobal>
 #include <algorithm>
 #include <map>
@@ -150,6 +151,28 @@ TEST(QtSurface, TextCellHeightIsTheAskedHeight) {
         c.dc->DrawText("one\ntwo\n\nfour", r, DT_CALCRECT | DT_WORDBREAK);
         EXPECT_EQ(r.bottom, 4 * h);
     }
+    // A text is as wide as the toolkit's own advances of its letters make it, at every size
+    // and in both weights, though a new size reads them from the font's design (a letter off
+    // by 1/64 of a pixel adds up over the text's 760 letters).
+    std::string printable;
+    for (int i = 0; i < 8; ++i)
+        for (char ch = 0x20; ch < 0x7F; ++ch) printable += ch;
+    for (const bool bold : {false, true})
+        for (int em = 7; em <= 90; em += 7) {
+            c.dc->SelectObject(CreateFont(-em, 0, bold ? Face::arial_bold : Face::arial));
+            QFont font(QtSurface::arial_family());
+            font.setBold(bold);
+            font.setKerning(false);
+            font.setPixelSize(em);
+            const QRawFont raw = QRawFont::fromFont(font);
+            double width = 0;
+            for (const QPointF& a : raw.advancesForGlyphIndexes(
+                     raw.glyphIndexesForString(QString::fromStdString(printable))))
+                width += a.x();
+            EXPECT_EQ(c.dc->GetTextExtentPoint32(printable).cx, std::lround(width))
+                << em << (bold ? " bold" : "");
+        }
+
     c.dc->SelectObject(CreateFont(20, 0, Face::arial));
     const int32_t plain = c.dc->GetTextExtentPoint32("abcdefgh").cx;
     c.dc->SelectObject(CreateFont(20, 0, Face::arial_bold));
