@@ -90,12 +90,18 @@ inline __m128i channel_mul(__m128i v, __m128i a) {
         _mm_add_epi16(_mm_add_epi16(t, _mm_srli_epi16(t, 8)), _mm_set1_epi16(0x80)), 8);
 }
 
-// Four pixels at a time; returns how many pixels of the row are left for one at a time.
+// Four pixels at a time; returns how many pixels of the row are left for one at a time. Black
+// ink (the story's) multiplies out to its coverage alone.
+template <bool kBlack>
 int blend_row4(uint32_t* to, const uchar* cover, int n, uint32_t ink) {
     const __m128i zero = _mm_setzero_si128();
     const __m128i ink4 = _mm_set1_epi32(static_cast<int>(ink));
     const __m128i ink_lo = _mm_unpacklo_epi8(ink4, zero);
     const __m128i full = _mm_set1_epi16(0xFF);
+    const __m128i alpha = _mm_set_epi16(-1, 0, 0, 0, -1, 0, 0, 0);
+    const auto inked = [&](__m128i c) {
+        return kBlack ? _mm_and_si128(c, alpha) : channel_mul(ink_lo, c);
+    };
     int x = 0;
     for (; x + 4 <= n; x += 4) {
         uint32_t c4;
@@ -111,12 +117,10 @@ int blend_row4(uint32_t* to, const uchar* cover, int n, uint32_t ink) {
         c = _mm_unpacklo_epi16(c, c);  // each pixel's coverage in its four bytes
         const __m128i c_lo = _mm_unpacklo_epi8(c, zero), c_hi = _mm_unpackhi_epi8(c, zero);
         const __m128i d = _mm_loadu_si128(at);
-        const __m128i lo =
-            _mm_add_epi16(channel_mul(ink_lo, c_lo),
-                          channel_mul(_mm_unpacklo_epi8(d, zero), _mm_sub_epi16(full, c_lo)));
-        const __m128i hi =
-            _mm_add_epi16(channel_mul(ink_lo, c_hi),
-                          channel_mul(_mm_unpackhi_epi8(d, zero), _mm_sub_epi16(full, c_hi)));
+        const __m128i lo = _mm_add_epi16(
+            inked(c_lo), channel_mul(_mm_unpacklo_epi8(d, zero), _mm_sub_epi16(full, c_lo)));
+        const __m128i hi = _mm_add_epi16(
+            inked(c_hi), channel_mul(_mm_unpackhi_epi8(d, zero), _mm_sub_epi16(full, c_hi)));
         _mm_storeu_si128(at, _mm_packus_epi16(lo, hi));
     }
     return x;
@@ -135,7 +139,8 @@ void blend_coverage(QImage& canvas, QPoint at, const uchar* mask, QSize size, qs
         uint32_t* to = reinterpret_cast<uint32_t*>(row(canvas, y)) + area.left();
         int x = 0;
 #if defined(__SSE2__)
-        x = blend_row4(to, cover, area.width(), ink);
+        x = ink == 0xFF000000u ? blend_row4<true>(to, cover, area.width(), ink)
+                               : blend_row4<false>(to, cover, area.width(), ink);
 #endif
         for (; x < area.width(); ++x) blend_pixel(to[x], ink, cover[x]);
     }
