@@ -150,7 +150,7 @@ def key_to_pixels(tmp):
     # both sides of every ratio alike.
     rounds = 2 if QUICK else 3
     per_round = (8 if QUICK else 30) // rounds
-    homes_per_round = 1 if QUICK else 3
+    homes_per_round = 1 if QUICK else per_round  # Home follows a finished game: a fresh start each
     for w, h, scale in ((1024, 768, 1), (1920, 1080, 1), (3840, 2160, 1), (3840, 2160, 2)):
         size = f"{w}x{h} X" + (" DPR2" if scale == 2 else "")
         xvfb, display = x_server(w, h)
