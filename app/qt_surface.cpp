@@ -269,19 +269,111 @@ struct QtSurface::FontEntry {
         return true;
     }
     // `clip` and the result are in device pixels; `origin` is where the painter's (0, 0) is.
+    // Small letters stand where the toolkit puts them, at quarter pixels; large ones on whole
+    // pixels, as draw_glyphs() puts them.
     bool blend_glyphs(QImage& canvas, QPoint origin, std::string_view text, QPointF pen,
                       QRgb colour, const QRect& clip) {
         const int dpr = static_cast<int>(canvas.devicePixelRatio());
         Glyphs& set = glyph_set(dpr);
         if (!set.raw.isValid() || !letters_of(text, set, scratch)) return false;
+        const bool small = cell * dpr < kLargeCell;
         for (const Letter& letter : scratch) {
-            const Coverage& g = set.coverage(letter.index);
+            QPoint at;
+            const Coverage& g =
+                small ? quarter_at(letter, pen, dpr, at) : set.coverage(letter.index);
+            if (!small) at = glyph_at(letter, pen, g, dpr);
             if (g.mask.isNull()) continue;
-            blend_coverage(canvas, glyph_at(letter, pen, g, dpr) + origin * dpr, g.mask.constBits(),
-                           g.mask.size(), g.mask.bytesPerLine(), colour, clip);
+            blend_coverage(canvas, at + origin * dpr, g.mask.constBits(), g.mask.size(),
+                           g.mask.bytesPerLine(), colour, clip);
         }
         return true;
     }
+    // Renders, without drawing, what blend_glyphs() would blend for `text` with the pen at `pen`.
+    void prepare_glyphs(std::string_view text, QPointF pen, int dpr) {
+        Glyphs& set = glyph_set(dpr);
+        if (!set.raw.isValid() || !letters_of(text, set, scratch)) return;
+        QPoint at;
+        for (const Letter& letter : scratch)
+            cell* dpr < kLargeCell ? quarter_at(letter, pen, dpr, at) : set.coverage(letter.index);
+    }
+
+    // The toolkit places a small glyph at a quarter of a device pixel, rendered apart for each
+    // quarter (and for the fraction of the baseline's height). Its coverage there is taken once
+    // from the toolkit's own drawing of it on a scratch image: the same pixels, at the same
+    // place. `at` is set to where the coverage starts on the canvas.
+    const Coverage& quarter_at(const Letter& letter, QPointF pen, int dpr, QPoint& at) {
+        const double x = (pen.x() + letter.x) * dpr, y = pen.y() * dpr;
+        int whole = static_cast<int>(std::floor(x));
+        // The toolkit counts in 64ths and takes the quarter of the position plus one 64th.
+        int q = (static_cast<int>(std::lround((x - whole) * 64)) + 1) / 16;
+        if (q == 4) ++whole, q = 0;
+        const double row = std::floor(y);
+        const Coverage& g = quarter(letter.index, q, y - row, dpr);
+        at = QPoint(whole + g.left, static_cast<int>(row) + g.top);
+        return g;
+    }
+    const Coverage& quarter(quint32 index, int q, double below, int dpr) {
+        const uint64_t place =
+            (uint64_t(dpr & 3) << 35) | (uint64_t(std::lround(below * 128) & 0xFF) << 40);
+        // The letters of a text share the baseline's fraction: a table for the last one's.
+        if (place != recent_place) {
+            recent.fill(nullptr);
+            recent_place = place;
+        }
+        const Coverage** fast = index < kRecent ? &recent[index * 4 + q] : nullptr;
+        if (fast && *fast) return **fast;
+        const uint64_t key = index | (uint64_t(q) << 32) | place;
+        auto it = quarters.find(key);
+        if (it != quarters.end()) {
+            if (fast) *fast = &it->second;
+            return it->second;
+        }
+        if (quarters.size() > 4 * kMaxGlyphs) {
+            quarters.clear();
+            recent.fill(nullptr);
+        }
+        // The pen at a whole pixel (even, so that it is whole at either ratio) plus the quarter.
+        const int side = (2 * cell * dpr + 16) & ~1, pen_x = side / 4 & ~1, pen_y = side / 2 & ~1;
+        QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+        image.fill(0);
+        image.setDevicePixelRatio(dpr);
+        {
+            QPainter p(&image);
+            p.setRenderHint(QPainter::TextAntialiasing, true);
+            p.setPen(Qt::black);
+            QGlyphRun one;
+            one.setRawFont(raw);
+            one.setGlyphIndexes({index});
+            one.setPositions({QPointF(0, 0)});
+            p.drawGlyphRun(QPointF((pen_x + q / 4.0) / dpr, (pen_y + below) / dpr), one);
+        }
+        QRect box;
+        for (int y = 0; y < side; ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            for (int x = 0; x < side; ++x)
+                if (qAlpha(line[x]) != 0) box |= QRect(x, y, 1, 1);
+        }
+        QImage mask;
+        if (!box.isEmpty()) {
+            mask = QImage(box.size(), QImage::Format_Alpha8);
+            for (int y = 0; y < box.height(); ++y) {
+                const auto* from =
+                    reinterpret_cast<const QRgb*>(image.constScanLine(box.top() + y));
+                uchar* to = mask.scanLine(y);
+                for (int x = 0; x < box.width(); ++x)
+                    to[x] = static_cast<uchar>(qAlpha(from[box.left() + x]));
+            }
+        }
+        const Coverage& made =
+            quarters.emplace(key, Coverage{std::move(mask), box.left() - pen_x, box.top() - pen_y})
+                .first->second;
+        if (fast) *fast = &made;
+        return made;
+    }
+    std::unordered_map<uint64_t, Coverage> quarters{};  // nodes stay put as others come
+    static constexpr quint32 kRecent = 512;
+    std::array<const Coverage*, 4 * kRecent> recent{};
+    uint64_t recent_place = ~uint64_t{0};
     std::vector<Letter> scratch{};
     double advance_of(QChar letter) {
         const char16_t c = letter.unicode();
@@ -724,12 +816,17 @@ void QtSurface::DrawText(std::string_view text, Rect& rect, int format) {
     if (clipped) p_.setClipping(false);
 }
 
-void QtSurface::prepare_letters(std::string_view text) {
+void QtSurface::prepare_text(std::string_view text, Rect rect, int format) {
     FontEntry& f = *font_;
-    FontEntry::Glyphs& set =
-        f.glyph_set(static_cast<int>(std::lround(p_.device()->devicePixelRatioF())));
-    if (!set.raw.isValid() || !f.letters_of(text, set, f.scratch)) return;
-    for (const FontEntry::Letter& letter : f.scratch) set.coverage(letter.index);
+    const int dpr = static_cast<int>(std::lround(p_.device()->devicePixelRatioF()));
+    const auto* placed =
+        lines_to_draw(text, rect, format, f.cell, [&f](std::string_view s) { return f.width(s); });
+    if (!placed) return;
+    for (const PlacedLine& line : *placed) {
+        if (line.y >= rect.bottom) break;
+        if (!line.text.empty())
+            f.prepare_glyphs(line.text, QPointF(line.x, line.y + f.ascent), dpr);
+    }
 }
 
 void QtSurface::TextOut(int32_t x, int32_t y, std::string_view text) {

@@ -36,9 +36,9 @@ class QtSurface : public Surface {
     void TextOut(int32_t x, int32_t y, std::string_view text) override;
     Size GetTextExtentPoint32(std::string_view text) override;
 
-    // Renders the shapes of `text`'s letters in the selected font, to be blended later without
-    // rendering any: for the time between keys.
-    void prepare_letters(std::string_view text);
+    // Renders the shapes of the letters DrawText would draw for `text` in `rect`, in the
+    // selected font, to be blended later without rendering any: for the time between keys.
+    void prepare_text(std::string_view text, Rect rect, int format);
 
     using Surface::DrawText;
     using Surface::Ellipse;

@@ -81,7 +81,8 @@ bool CZarvokView::prepare_story() {
     QPainter painter(&canvas_);
     QtSurface dc(painter, Rect{0, 0, width(), height()});
     fit_overlay_font(dc, other);
-    dc.prepare_letters(other.overlay_text);
+    dc.SelectObject(other.overlay_font);
+    dc.prepare_text(other.overlay_text, other.layout.text_panel, DT_WORDBREAK);
     return true;
 }
 
