@@ -209,15 +209,17 @@ struct QtSurface::FontEntry {
         }
     };
 
-    // The font's own rasterizer renders a glyph far faster than the toolkit fills its outline.
-    // Each glyph's coverage is rendered once per device pixel ratio and kept, so a new story's
-    // first drawing costs a rendering per letter it uses, not an outline's filling per letter
-    // it holds. Each letter stands at the advances width() sums, on whole device pixels.
+    // Large letters: the font's own rasterizer renders a glyph far faster than the toolkit
+    // fills its outline. Each glyph's coverage is rendered once per device pixel ratio and
+    // kept, so a new story's first drawing costs a rendering per letter it uses, not an
+    // outline's filling per letter it holds. Each letter stands at the advances width() sums,
+    // on whole device pixels.
     //
-    // On a canvas whose pixels may be written directly the letters are blended into it here,
-    // a row of pixels at a time: the toolkit blends its cached glyphs a pixel at a time, which
-    // was most of the drawing of a new problem's story and panel. Elsewhere (a clip, a printer)
-    // each letter is drawn as a picture in its colour.
+    // On a canvas whose pixels may be written directly, letters of any size are blended into
+    // it here, four pixels at a time (small ones as the toolkit places them, quarter_at()):
+    // the toolkit blends its cached glyphs a pixel at a time, which was most of the drawing of
+    // a new problem's story and panel. Elsewhere (a clip, a printer) each large letter is
+    // drawn as a picture in its colour, and small text by the toolkit.
     //
     // False, with nothing drawn, for a text with a letter the font lacks (another font would
     // stand in for it), a control character, or a letter outside the BMP.
