@@ -278,12 +278,9 @@ struct QtSurface::FontEntry {
         const int dpr = static_cast<int>(canvas.devicePixelRatio());
         Glyphs& set = glyph_set(dpr);
         if (!set.raw.isValid() || !letters_of(text, set, scratch)) return false;
-        const bool small = cell * dpr < kLargeCell;
         for (const Letter& letter : scratch) {
             QPoint at;
-            const Coverage& g =
-                small ? quarter_at(letter, pen, dpr, at) : set.coverage(letter.index);
-            if (!small) at = glyph_at(letter, pen, g, dpr);
+            const Coverage& g = placed(set, letter, pen, dpr, at);
             if (g.mask.isNull()) continue;
             blend_coverage(canvas, at + origin * dpr, g.mask.constBits(), g.mask.size(),
                            g.mask.bytesPerLine(), colour, clip);
@@ -295,8 +292,14 @@ struct QtSurface::FontEntry {
         Glyphs& set = glyph_set(dpr);
         if (!set.raw.isValid() || !letters_of(text, set, scratch)) return;
         QPoint at;
-        for (const Letter& letter : scratch)
-            cell* dpr < kLargeCell ? quarter_at(letter, pen, dpr, at) : set.coverage(letter.index);
+        for (const Letter& letter : scratch) placed(set, letter, pen, dpr, at);
+    }
+    // `letter`'s coverage as blend_glyphs() blends it, with `at` set to where it starts.
+    const Coverage& placed(Glyphs& set, const Letter& letter, QPointF pen, int dpr, QPoint& at) {
+        if (cell * dpr < kLargeCell) return quarter_at(letter, pen, dpr, at);
+        const Coverage& g = set.coverage(letter.index);
+        at = glyph_at(letter, pen, g, dpr);
+        return g;
     }
 
     // The toolkit places a small glyph at a quarter of a device pixel, rendered apart for each
@@ -349,12 +352,20 @@ struct QtSurface::FontEntry {
             one.setPositions({QPointF(0, 0)});
             p.drawGlyphRun(QPointF((pen_x + q / 4.0) / dpr, (pen_y + below) / dpr), one);
         }
-        QRect box;
+        int left = side, right = -1, top = side, bottom = -1;
         for (int y = 0; y < side; ++y) {
             const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-            for (int x = 0; x < side; ++x)
-                if (qAlpha(line[x]) != 0) box |= QRect(x, y, 1, 1);
+            int x = 0;
+            while (x < side && line[x] == 0) ++x;
+            if (x == side) continue;
+            left = std::min(left, x);
+            int last = side - 1;
+            while (line[last] == 0) --last;
+            right = std::max(right, last);
+            top = std::min(top, y), bottom = y;
         }
+        const QRect box =
+            right < 0 ? QRect() : QRect(left, top, right - left + 1, bottom - top + 1);
         QImage mask;
         if (!box.isEmpty()) {
             mask = QImage(box.size(), QImage::Format_Alpha8);
