@@ -273,51 +273,97 @@ struct QtSurface::FontEntry {
     // `clip` and the result are in device pixels; `origin` is where the painter's (0, 0) is.
     // Small letters stand where the toolkit puts them, at quarter pixels; large ones on whole
     // pixels, as draw_glyphs() puts them.
+    //
+    // A small letter's quarter not taken yet would be taken on the key's path, with a painter
+    // begun for it: the whole line is left to the toolkit instead (the same pixels) and its
+    // quarters are taken between keys (take_wanted_quarters), as a start-up's first paint has
+    // most of its letters to take.
     bool blend_glyphs(QImage& canvas, QPoint origin, std::string_view text, QPointF pen,
                       QRgb colour, const QRect& clip) {
         const int dpr = static_cast<int>(canvas.devicePixelRatio());
         Glyphs& set = glyph_set(dpr);
         if (!set.raw.isValid() || !letters_of(text, set, scratch)) return false;
+        if (cell * dpr < kLargeCell) {
+            blends.clear();
+            for (const Letter& letter : scratch) {
+                QPoint at;
+                const Coverage* g = quarter_at(letter, pen, dpr, at, false);
+                if (!g) {
+                    want_quarters(text, pen, dpr);
+                    return false;
+                }
+                blends.push_back({g, at});
+            }
+            for (const auto& [g, at] : blends) blend(canvas, origin, *g, at, colour, clip);
+            return true;
+        }
         for (const Letter& letter : scratch) {
             QPoint at;
-            const Coverage& g = placed(set, letter, pen, dpr, at);
-            if (g.mask.isNull()) continue;
-            blend_coverage(canvas, at + origin * dpr, g.mask.constBits(), g.mask.size(),
-                           g.mask.bytesPerLine(), colour, clip);
+            const Coverage& g = set.coverage(letter.index);
+            at = glyph_at(letter, pen, g, dpr);
+            blend(canvas, origin, g, at, colour, clip);
         }
+        return true;
+    }
+    static void blend(QImage& canvas, QPoint origin, const Coverage& g, QPoint at, QRgb colour,
+                      const QRect& clip) {
+        if (g.mask.isNull()) return;
+        const int dpr = static_cast<int>(canvas.devicePixelRatio());
+        blend_coverage(canvas, at + origin * dpr, g.mask.constBits(), g.mask.size(),
+                       g.mask.bytesPerLine(), colour, clip);
+    }
+    std::vector<std::pair<const Coverage*, QPoint>> blends{};
+    struct WantedQuarters {
+        std::string text;
+        QPointF pen;
+        int dpr;
+    };
+    std::vector<WantedQuarters> wanted_quarters{};
+    void want_quarters(std::string_view text, QPointF pen, int dpr) {
+        static constexpr size_t kMostLines = 256;
+        if (wanted_quarters.size() >= kMostLines) wanted_quarters.clear();
+        wanted_quarters.push_back({std::string(text), pen, dpr});
+    }
+    // Takes the quarters of one line drawn so far without them; false when there is none.
+    bool take_wanted_quarters() {
+        if (wanted_quarters.empty()) return false;
+        const WantedQuarters w = std::move(wanted_quarters.back());
+        wanted_quarters.pop_back();
+        prepare_glyphs(w.text, w.pen, w.dpr);
         return true;
     }
     // Renders, without drawing, what blend_glyphs() would blend for `text` with the pen at `pen`.
     void prepare_glyphs(std::string_view text, QPointF pen, int dpr) {
         Glyphs& set = glyph_set(dpr);
         if (!set.raw.isValid() || !letters_of(text, set, scratch)) return;
-        QPoint at;
-        for (const Letter& letter : scratch) placed(set, letter, pen, dpr, at);
+        for (const Letter& letter : scratch) prepare_letter(set, letter, pen, dpr);
     }
-    // `letter`'s coverage as blend_glyphs() blends it, with `at` set to where it starts.
-    const Coverage& placed(Glyphs& set, const Letter& letter, QPointF pen, int dpr, QPoint& at) {
-        if (cell * dpr < kLargeCell) return quarter_at(letter, pen, dpr, at);
-        const Coverage& g = set.coverage(letter.index);
-        at = glyph_at(letter, pen, g, dpr);
-        return g;
+    // Renders `letter`'s coverage as blend_glyphs() blends it.
+    void prepare_letter(Glyphs& set, const Letter& letter, QPointF pen, int dpr) {
+        QPoint at;
+        if (cell * dpr < kLargeCell)
+            quarter_at(letter, pen, dpr, at, true);
+        else
+            set.coverage(letter.index);
     }
 
     // The toolkit places a small glyph at a quarter of a device pixel, rendered apart for each
     // quarter (and for the fraction of the baseline's height). Its coverage there is taken once
     // from the toolkit's own drawing of it on a scratch image: the same pixels, at the same
     // place. `at` is set to where the coverage starts on the canvas.
-    const Coverage& quarter_at(const Letter& letter, QPointF pen, int dpr, QPoint& at) {
+    // Null, when not `make`, for a quarter not taken yet.
+    const Coverage* quarter_at(const Letter& letter, QPointF pen, int dpr, QPoint& at, bool make) {
         const double x = (pen.x() + letter.x) * dpr, y = pen.y() * dpr;
         int whole = static_cast<int>(std::floor(x));
         // The toolkit counts in 64ths and takes the quarter of the position plus one 64th.
         int q = (static_cast<int>(std::lround((x - whole) * 64)) + 1) / 16;
         if (q == 4) ++whole, q = 0;
         const double row = std::floor(y);
-        const Coverage& g = quarter(letter.index, q, y - row, dpr);
-        at = QPoint(whole + g.left, static_cast<int>(row) + g.top);
+        const Coverage* g = quarter(letter.index, q, y - row, dpr, make);
+        if (g) at = QPoint(whole + g->left, static_cast<int>(row) + g->top);
         return g;
     }
-    const Coverage& quarter(quint32 index, int q, double below, int dpr) {
+    const Coverage* quarter(quint32 index, int q, double below, int dpr, bool make) {
         const uint64_t place =
             (uint64_t(dpr & 3) << 35) | (uint64_t(std::lround(below * 128) & 0xFF) << 40);
         // The letters of a text share the baseline's fraction: a table for the last one's.
@@ -326,13 +372,14 @@ struct QtSurface::FontEntry {
             recent_place = place;
         }
         const Coverage** fast = index < kRecent ? &recent[index * 4 + q] : nullptr;
-        if (fast && *fast) return **fast;
+        if (fast && *fast) return *fast;
         const uint64_t key = index | (uint64_t(q) << 32) | place;
         auto it = quarters.find(key);
         if (it != quarters.end()) {
             if (fast) *fast = &it->second;
-            return it->second;
+            return &it->second;
         }
+        if (!make) return nullptr;
         if (quarters.size() > 4 * kMaxGlyphs) {
             quarters.clear();
             recent.fill(nullptr);
@@ -381,7 +428,7 @@ struct QtSurface::FontEntry {
             quarters.emplace(key, Coverage{std::move(mask), box.left() - pen_x, box.top() - pen_y})
                 .first->second;
         if (fast) *fast = &made;
-        return made;
+        return &made;
     }
     std::unordered_map<uint64_t, Coverage> quarters{};  // nodes stay put as others come
     static constexpr quint32 kRecent = 512;
@@ -587,15 +634,15 @@ QtSurface::FontEntry& font_entry(const Font& f, const QPaintDevice* device) {
 
 }  // namespace
 
-bool QtSurface::pictures_wanted() {
+bool QtSurface::letters_wanted() {
     for (auto& [key, entry] : font_cache())
-        if (!entry->wanted.empty()) return true;
+        if (!entry->wanted.empty() || !entry->wanted_quarters.empty()) return true;
     return false;
 }
 
-bool QtSurface::make_wanted_picture() {
+bool QtSurface::prepare_wanted_letters() {
     for (auto& [key, entry] : font_cache())
-        if (entry->make_wanted_picture()) return true;
+        if (entry->make_wanted_picture() || entry->take_wanted_quarters()) return true;
     return false;
 }
 

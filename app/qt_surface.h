@@ -47,10 +47,11 @@ class QtSurface : public Surface {
     // The font family that stands in for "Arial" (Liberation Sans where installed).
     static QString arial_family();
     // Text too large for the toolkit's glyph cache is drawn letter by letter the first time,
-    // and as one picture of its line from then on. Makes one picture of a line drawn so far
-    // without one; false when there is none to make. For the time between keys.
-    static bool make_wanted_picture();
-    static bool pictures_wanted();
+    // and as one picture of its line from then on; small text is drawn by the toolkit until
+    // its letters' coverages at their places are taken. Makes one such picture, or takes one
+    // such line's coverages; false when there is none. For the time between keys.
+    static bool prepare_wanted_letters();
+    static bool letters_wanted();
 
     struct FontEntry;
 

@@ -44,13 +44,13 @@ CZarvokView::CZarvokView(ProblemChooser chooser, QWidget* parent)
 
 void CZarvokView::work_later() {
     constexpr int kQuietMs = 200;  // longer than between the keys of a student who types on
-    if (QtSurface::pictures_wanted() || papers_looked_at_ < kProblemCount ||
+    if (QtSurface::letters_wanted() || papers_looked_at_ < kProblemCount ||
         stories_looked_at_ < kProblemCount)
         between_keys_.start(kQuietMs);
 }
 
 bool CZarvokView::work_between_keys() {
-    if (QtSurface::make_wanted_picture()) return true;
+    if (QtSurface::prepare_wanted_letters()) return true;
     // Home draws another problem's paper, which differs where its number of boxes does: drawn
     // aside now, it is put back then.
     const GameState& s = board_.game;
