@@ -209,12 +209,18 @@ void CZarvokView::OnDraw() {
     copies_.forget();
     paint_due_ = false;
     work_later();
-    after_paint(result);
+    after_paint(result, true);
 }
 
-void CZarvokView::after_paint(PaintResult result) {
+// After a paint the banner goes to the title bar once the board is on the screen: the window
+// system may keep the program waiting on the new title for more than a millisecond. A key has
+// sent its pixels already.
+void CZarvokView::after_paint(PaintResult result, bool in_paint) {
     if (result == PaintResult::nothing) return;
-    window()->setWindowTitle(QString::fromStdString(board_.title_banner));
+    if (in_paint)
+        QTimer::singleShot(0, this, &CZarvokView::show_banner);
+    else
+        show_banner();
     if (result == PaintResult::client_changed) {
         // The layout was made for another size (the display changed): the program ends.
         QCoreApplication::exit(0);
@@ -230,6 +236,10 @@ void CZarvokView::after_paint(PaintResult result) {
     }
     laying_out_again_ = false;
     emit gameChanged();
+}
+
+void CZarvokView::show_banner() {
+    window()->setWindowTitle(QString::fromStdString(board_.title_banner));
 }
 
 void CZarvokView::invalidate() {
@@ -381,7 +391,7 @@ void CZarvokView::OnKeyDown(int32_t vk) {
         emit gameChanged();
         return;
     }
-    if (step.painted) after_paint(step.paint_result);
+    if (step.painted) after_paint(step.paint_result, false);
     announce(step.sentence);
     emit gameChanged();
 }

@@ -99,7 +99,8 @@ class CZarvokView : public QWidget, private KeyShell {
     void screen_moved();
     void screen_resized();
     QRect screen_area() const;
-    void after_paint(PaintResult result);
+    void after_paint(PaintResult result, bool in_paint);
+    void show_banner();
 
     // What a key needs of the shell: its cues, and the canvas to draw on.
     void play_cue(Cue cue) override;
