@@ -140,6 +140,9 @@ def window_of(env, pid):
     return ids[-1]
 
 
+# Home follows a finished game after a pause, in which the game prepares the next problem.
+HOME_PAUSE_MS = 500
+
 # The first solution of problem 0 (10, 20 and 120 pounds, 50 boxes), for Home.
 SOLVE_0 = ["Up"] * 10 + ["Tab"] + ["Up"] * 39 + ["Tab", "Up"]
 
@@ -162,11 +165,11 @@ def key_to_pixels(tmp):
 
         # The baseline: a bare Qt window, a small square, the whole window, or a rectangle of
         # `area_wh`.
-        def baseline(count, area_wh=None, key="Up"):
+        def baseline(count, area_wh=None, key="Up", *setup):
             bare = started([BARE, "--keys"] + ([f"{area_wh[0]}x{area_wh[1]}"] if area_wh else []),
                            env, "bare: ready", tmp)
             try:
-                return probe(env, window_of(env, bare.pid), count, key)
+                return probe(env, window_of(env, bare.pid), count, key, *setup)
             finally:
                 bare.kill()
                 bare.wait()
@@ -204,7 +207,7 @@ def key_to_pixels(tmp):
                     game = started([ZARVOK, "--problem", "0"], game_env, "first paint done", tmp)
                     win = window_of(env, game.pid)
                     subprocess.run(["xdotool", "key", "--delay", "5", *SOLVE_0], env=env)
-                    time.sleep(0.5)
+                    time.sleep(HOME_PAUSE_MS / 1000)
                     measured["Home"] += probe(env, win, 1, "Home")
                     game.kill()
                     game.wait()
@@ -219,8 +222,11 @@ def key_to_pixels(tmp):
                     if int(statistics.median(s[1] for s in samples)) == 0:
                         continue
                     count = per_round if figure != "Home" else max(per_round, homes_per_round)
+                    # Home comes after a pause, and so does each of its bare updates: on some
+                    # machines a pause alone makes the next drawing twice as slow or more.
+                    pause = [f"wait:{HOME_PAUSE_MS}"] if figure == "Home" else []
                     same.setdefault(figure, []).extend(
-                        baseline(count, same_area(samples), "Left"))
+                        baseline(count, same_area(samples), "Left", *pause))
 
             small_time = statistics.median(s[0] for s in small)
             for figure, samples in figures.items():
