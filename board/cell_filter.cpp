@@ -327,18 +327,23 @@ void CellFilter::decide(CellMemory::Cell& cell) {
     auto& cells = memory_.cells_;
     const auto same = std::find_if(cells.begin(), cells.end(),
                                    [&](const CellMemory::Cell& c) { return c.rect == cell.rect; });
+    // A cell covers its boxes whole, so a fill that waits under it is never wanted there.
+    if (cell.parts.empty())
+        cut_waiting(cell.rect);
+    else
+        for (const Rect& part : cell.parts) cut_waiting(part);
     if (same != cells.end() && same->ops == cell.ops) {
         return;
     }
-    fill_waiting(cell.rect);
     if (same != cells.end() && rewrite_words(*same, cell)) {
         restore_state();
         *same = std::move(cell);
         return;
     }
-    forget(cell.rect, &cell);
     // The part under the group is not what the cell's calls draw until the group comes, so the
-    // cell is not remembered.
+    // cell is not remembered; nor is a fill that waits around the cells it covers.
+    if (fill_behind_cells(cell)) return;
+    forget(cell.rect, &cell);
     if (fill_around_group(cell)) return;
     for (const Op& o : cell.ops) draw(o);
     restore_state();
@@ -466,12 +471,68 @@ void CellFilter::fill(const Rect& r, const Brush& brush) {
     draw(o);
 }
 
+// A new problem's paint clears the whole board, and then draws most of its cells just as they
+// stand. Cleared at once, every one of them would be drawn again; instead the clearing waits,
+// and covers only what no cell drawn after it covers: a cell left out keeps its pixels.
+bool CellFilter::fill_behind_cells(const CellMemory::Cell& cell) {
+    COLORREF colour = 0;
+    if (!skip_ || !std::all_of(cell.ops.begin(), cell.ops.end(),
+                               [&](const Op& o) { return solid_fill(o, colour); }))
+        return false;
+    const auto& cells = memory_.cells_;
+    if (std::none_of(cells.begin(), cells.end(), [&](const CellMemory::Cell& c) {
+            return !(c.rect == cell.rect) && inside(c.rect, cell.rect);
+        }))
+        return false;
+    for (const Op& o : cell.ops) {
+        solid_fill(o, colour);
+        cut_waiting(o.rect);  // the fill is drawn over whatever waited there before it
+        waiting_fills_.push_back({o.rect, Brush{colour}});
+    }
+    return true;
+}
+
+// Only the part of a waiting fill that something is about to be drawn over is drawn; the rest
+// waits on, in pieces. Cut around every line of a graph drawn outside its group it would fall
+// into hundreds: past a few dozen, what waits is drawn whole.
 void CellFilter::fill_waiting(const Rect& area) {
-    std::erase_if(waiting_fills_, [&](const WaitingFill& w) {
-        if (empty(overlap(w.area, area))) return false;
+    bool painted = false;
+    for (const WaitingFill& w : waiting_fills_) {
+        const Rect shared = overlap(w.area, area);
+        if (empty(shared)) continue;
+        fill(shared, w.brush);
+        forget(shared);
+        painted = true;
+    }
+    if (!painted) return;
+    cut_waiting(area);
+    static constexpr size_t kMostPieces = 48;
+    if (waiting_fills_.size() <= kMostPieces) return;
+    for (const WaitingFill& w : waiting_fills_) {
         fill(w.area, w.brush);
-        return true;
-    });
+        forget(w.area);
+    }
+    waiting_fills_.clear();
+}
+
+void CellFilter::cut_waiting(const Rect& area) {
+    if (waiting_fills_.empty()) return;
+    std::vector<WaitingFill> rest;
+    rest.reserve(waiting_fills_.size() + 3);
+    for (const WaitingFill& w : waiting_fills_) {
+        const Rect cut = overlap(w.area, area);
+        if (empty(cut)) {
+            rest.push_back(w);
+            continue;
+        }
+        const Rect& a = w.area;
+        for (const Rect& r :
+             {Rect{a.left, a.top, a.right, cut.top}, Rect{a.left, cut.bottom, a.right, a.bottom},
+              Rect{a.left, cut.top, cut.left, cut.bottom},
+              Rect{cut.right, cut.top, a.right, cut.bottom}})
+            if (!empty(r)) rest.push_back({r, w.brush});
+    }
+    waiting_fills_ = std::move(rest);
 }
 
 void CellFilter::EndGroup() {
@@ -484,9 +545,7 @@ void CellFilter::EndGroup() {
         return true;
     });
     // A fill that waits for the group is what the group covers first, when it covers its area.
-    if (keepable_)
-        std::erase_if(waiting_fills_,
-                      [&](const WaitingFill& w) { return inside(w.area, group_.area); });
+    if (keepable_) cut_waiting(group_.area);
     fill_waiting(group_.area);
     auto& groups = memory_.groups_;
     const auto same = memory_.group_drawn_as(group_.area, group_.ops);

@@ -154,8 +154,14 @@ class CellFilter : public Surface {
     // drawn around that area; its part there waits, as the group covers all of its area when
     // it comes. False, with nothing drawn, for any other cell.
     bool fill_around_group(const CellMemory::Cell& cell);
-    // Draws the fills still waiting that overlap `area`, before something is drawn there.
+    // A cell of plain fills that covers cells the picture holds waits, as fills, to be drawn
+    // only where nothing drawn after it covers. False, with nothing done, for any other cell.
+    bool fill_behind_cells(const CellMemory::Cell& cell);
+    // Draws the parts of the fills still waiting that lie in `area`, before something is drawn
+    // there.
     void fill_waiting(const Rect& area);
+    // The waiting fills are no longer to be drawn in `area`.
+    void cut_waiting(const Rect& area);
     // Fills `r` (if not empty) with `brush` on the picture.
     void fill(const Rect& r, const Brush& brush);
 

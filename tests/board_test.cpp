@@ -443,6 +443,34 @@ TEST(CellFilter, LeavesOutOnlyCellsThatStandAsDrawn) {
     EXPECT_EQ(drawn.front().kind, Kind::fill_rect);
     number_under("22", true);
     EXPECT_EQ(number_under("3", true), (Texts{"3", "label"}));
+
+    // A fill over the cells it covers, as a new problem's paint clears the board first: the
+    // cells drawn again as they stand are left out, and the fill goes only where none of their
+    // boxes stands, the corners beside a narrower box below a wider one included.
+    const auto over_fill = [&] {
+        RecordingSurface out(Rect{0, 0, 200, 100});
+        {
+            CellFilter dc(memory, out);
+            dc.FillRect(Rect{0, 0, 200, 100}, Brush{});
+            dc.Rectangle(0, 0, 50, 22);
+            dc.Rectangle(10, 20, 40, 40);
+            dc.DrawText("1", Rect{10, 20, 40, 40}, DT_SINGLELINE);
+        }
+        drawn = out.ops();
+        return out.texts();
+    };
+    memory.clear();
+    EXPECT_EQ(over_fill(), Texts{"1"});
+    EXPECT_EQ(over_fill(), Texts{});
+    int64_t filled = 0;
+    for (const RecordingSurface::Op& o : drawn) {
+        ASSERT_EQ(o.kind, Kind::fill_rect);
+        for (const Rect box : {Rect{0, 0, 50, 22}, Rect{10, 20, 40, 40}})
+            EXPECT_TRUE(o.rect.right <= box.left || o.rect.left >= box.right ||
+                        o.rect.bottom <= box.top || o.rect.top >= box.bottom);
+        filled += int64_t{o.rect.width()} * o.rect.height();
+    }
+    EXPECT_EQ(filled, 200 * 100 - (50 * 22 + 30 * 20 - 30 * 2));
 }
 
 TEST(CellFilter, PutsBackAGroupOnlyAsItWasKept) {
