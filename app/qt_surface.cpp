@@ -9,6 +9,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <map>
 #include <memory>
 #include <optional>
@@ -258,8 +259,10 @@ struct QtSurface::FontEntry {
     }
     bool draw_glyphs(QPainter& p, std::string_view text, QPointF pen, const QColor& colour) {
         QPoint origin;
-        if (QImage* canvas = direct_canvas_at(p, origin))
-            return blend_glyphs(*canvas, origin, text, pen, colour.rgb(), canvas->rect());
+        if (QImage* canvas = direct_canvas_at(p, origin)) {
+            int takes = std::numeric_limits<int>::max();  // large letters take no quarters
+            return blend_glyphs(*canvas, origin, text, pen, colour.rgb(), canvas->rect(), takes);
+        }
         const int dpr = static_cast<int>(std::lround(p.device()->devicePixelRatioF()));
         Glyphs& set = glyph_set(dpr);
         if (!set.raw.isValid() || !letters_of(text, set, scratch)) return false;
@@ -274,27 +277,34 @@ struct QtSurface::FontEntry {
     // Small letters stand where the toolkit puts them, at quarter pixels; large ones on whole
     // pixels, as draw_glyphs() puts them.
     //
-    // A small letter's quarter not taken yet would be taken on the key's path, with a painter
-    // begun for it: the whole line is left to the toolkit instead (the same pixels) and its
-    // quarters are taken between keys (take_wanted_quarters), as a start-up's first paint has
-    // most of its letters to take.
+    // A small letter's quarter not taken yet is taken with a painter begun for it. A key takes
+    // the few its new numbers need, up to `takes`; past that (a start-up's first paint has most
+    // of its letters to take) the whole line is left to the toolkit instead, the same pixels,
+    // and its quarters are taken between keys (take_wanted_quarters).
     bool blend_glyphs(QImage& canvas, QPoint origin, std::string_view text, QPointF pen,
-                      QRgb colour, const QRect& clip) {
+                      QRgb colour, const QRect& clip, int& takes) {
         const int dpr = static_cast<int>(canvas.devicePixelRatio());
         Glyphs& set = glyph_set(dpr);
         if (!set.raw.isValid() || !letters_of(text, set, scratch)) return false;
         if (cell * dpr < kLargeCell) {
             blends.clear();
+            int missing = 0;
             for (const Letter& letter : scratch) {
                 QPoint at;
                 const Coverage* g = quarter_at(letter, pen, dpr, at, false);
-                if (!g) {
-                    want_quarters(text, pen, dpr);
-                    return false;
-                }
+                missing += g == nullptr;
                 blends.push_back({g, at});
             }
-            for (const auto& [g, at] : blends) blend(canvas, origin, *g, at, colour, clip);
+            if (missing > takes) {
+                want_quarters(text, pen, dpr);
+                return false;
+            }
+            takes -= missing;
+            for (size_t i = 0; i < blends.size(); ++i) {
+                auto& [g, at] = blends[i];
+                if (!g) g = quarter_at(scratch[i], pen, dpr, at, true);
+                blend(canvas, origin, *g, at, colour, clip);
+            }
             return true;
         }
         for (const Letter& letter : scratch) {
@@ -850,7 +860,8 @@ void QtSurface::DrawText(std::string_view text, Rect& rect, int format) {
         if (line.y >= rect.bottom) break;
         if (line.text.empty()) continue;
         const QPointF pen(line.x, line.y + f.ascent);
-        if (canvas && f.blend_glyphs(*canvas, origin, line.text, pen, colour.rgb(), device_clip))
+        if (canvas &&
+            f.blend_glyphs(*canvas, origin, line.text, pen, colour.rgb(), device_clip, takes_))
             continue;
         if (clip && !clipped) {
             p_.setClipRect(logical_clip);
@@ -895,7 +906,7 @@ void QtSurface::TextOut(int32_t x, int32_t y, std::string_view text) {
     QPoint origin;
     QImage* canvas = direct_canvas_at(p_, origin);
     if (canvas && font_->blend_glyphs(*canvas, origin, text, pen, to_qcolor(text_colour_).rgb(),
-                                      canvas->rect()))
+                                      canvas->rect(), takes_))
         return;
     p_.setFont(font_->font);
     p_.setPen(to_qcolor(text_colour_));

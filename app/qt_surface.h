@@ -66,6 +66,8 @@ class QtSurface : public Surface {
     TileGrid* damage_;
     TileGrid* inked_;
     TileGrid* drawn_on_;
+    // How many small letters' coverages at a new place this drawing may still take itself.
+    int takes_ = 24;
 
     // Drawing in colour, and painting plain white, over (l, t)-(r, b).
     void ink(int32_t l, int32_t t, int32_t r, int32_t b);

@@ -344,6 +344,24 @@ TEST(QtSurface, LettersBlendedIntoTheCanvasAreTheToolkitsBlend) {
             EXPECT_LE(std::abs(ours.bottom() - theirs.bottom()), 2 * dpr) << h << " at " << dpr;
         }
     }
+
+    // A line of more new letters than a drawing takes itself is the toolkit's until they are
+    // taken between keys; then it is blended, to the same pixels.
+    const auto pangram = [] {
+        QImage image(600, 30, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        QtSurface dc(painter, Rect{0, 0, 600, 30});
+        dc.SelectObject(CreateFont(13, 0, Face::arial));
+        dc.TextOut(3, 4, "Sphinx of black quartz, judge my vow 0123456789");
+        return image;
+    };
+    const QImage by_toolkit = pangram();
+    EXPECT_TRUE(QtSurface::letters_wanted());
+    while (QtSurface::prepare_wanted_letters()) {
+    }
+    EXPECT_EQ(pangram(), by_toolkit);
+    EXPECT_FALSE(QtSurface::letters_wanted());
 }
 
 TEST(QtSurface, OddHeightsNeitherWarnNorFail) {
