@@ -119,13 +119,18 @@ struct QtSurface::FontEntry {
         wanted.push_back({std::string(text), colour, dpr});
         return nullptr;
     }
+    // Does the last piece of `work` and takes it off; false when there is none.
+    template <typename Work, typename Do>
+    static bool do_one(std::vector<Work>& work, Do what) {
+        if (work.empty()) return false;
+        const Work w = std::move(work.back());
+        work.pop_back();
+        what(w);
+        return true;
+    }
     // Makes one wanted picture; false when none was wanted.
     bool make_wanted_picture() {
-        if (wanted.empty()) return false;
-        const Wanted w = std::move(wanted.back());
-        wanted.pop_back();
-        render(w.text, w.colour, w.dpr);
-        return true;
+        return do_one(wanted, [this](const Wanted& w) { render(w.text, w.colour, w.dpr); });
     }
     const QImage* render(std::string_view text, const QColor& colour, qreal dpr) {
         QImage& image = rendered[picture_key(text, colour, dpr)];
@@ -336,11 +341,8 @@ struct QtSurface::FontEntry {
     }
     // Takes the quarters of one line drawn so far without them; false when there is none.
     bool take_wanted_quarters() {
-        if (wanted_quarters.empty()) return false;
-        const WantedQuarters w = std::move(wanted_quarters.back());
-        wanted_quarters.pop_back();
-        prepare_glyphs(w.text, w.pen, w.dpr);
-        return true;
+        return do_one(wanted_quarters,
+                      [this](const WantedQuarters& w) { prepare_glyphs(w.text, w.pen, w.dpr); });
     }
     // Renders, without drawing, what blend_glyphs() would blend for `text` with the pen at `pen`.
     void prepare_glyphs(std::string_view text, QPointF pen, int dpr) {
