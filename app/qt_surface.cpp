@@ -304,11 +304,16 @@ struct QtSurface::FontEntry {
                 want_quarters(text, pen, dpr);
                 return false;
             }
+            if (missing == 0) {
+                for (const auto& [g, at] : blends) blend(canvas, origin, *g, at, colour, clip);
+                return true;
+            }
+            // Taking a coverage may empty a full store, and with it the ones found above: each
+            // is looked up again just before it is blended.
             takes -= missing;
-            for (size_t i = 0; i < blends.size(); ++i) {
-                auto& [g, at] = blends[i];
-                if (!g) g = quarter_at(scratch[i], pen, dpr, at, true);
-                blend(canvas, origin, *g, at, colour, clip);
+            for (const Letter& letter : scratch) {
+                QPoint at;
+                blend(canvas, origin, *quarter_at(letter, pen, dpr, at, true), at, colour, clip);
             }
             return true;
         }
