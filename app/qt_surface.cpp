@@ -292,36 +292,25 @@ struct QtSurface::FontEntry {
         Glyphs& set = glyph_set(dpr);
         if (!set.raw.isValid() || !letters_of(text, set, scratch)) return false;
         if (cell * dpr < kLargeCell) {
-            blends.clear();
             int missing = 0;
-            for (const Letter& letter : scratch) {
-                QPoint at;
-                const Coverage* g = quarter_at(letter, pen, dpr, at, false);
-                missing += g == nullptr;
-                blends.push_back({g, at});
-            }
+            QPoint at;
+            for (const Letter& letter : scratch)
+                missing += quarter_at(letter, pen, dpr, at, false) == nullptr;
             if (missing > takes) {
                 want_quarters(text, pen, dpr);
                 return false;
             }
-            if (missing == 0) {
-                for (const auto& [g, at] : blends) blend(canvas, origin, *g, at, colour, clip);
-                return true;
-            }
-            // Taking a coverage may empty a full store, and with it the ones found above: each
-            // is looked up again just before it is blended.
             takes -= missing;
+            // Each is looked up just before it is blended: taking one may empty a full store.
             for (const Letter& letter : scratch) {
-                QPoint at;
-                blend(canvas, origin, *quarter_at(letter, pen, dpr, at, true), at, colour, clip);
+                const Coverage* g = quarter_at(letter, pen, dpr, at, true);
+                blend(canvas, origin, *g, at, colour, clip);
             }
             return true;
         }
         for (const Letter& letter : scratch) {
-            QPoint at;
             const Coverage& g = set.coverage(letter.index);
-            at = glyph_at(letter, pen, g, dpr);
-            blend(canvas, origin, g, at, colour, clip);
+            blend(canvas, origin, g, glyph_at(letter, pen, g, dpr), colour, clip);
         }
         return true;
     }
@@ -332,7 +321,6 @@ struct QtSurface::FontEntry {
         blend_coverage(canvas, at + origin * dpr, g.mask.constBits(), g.mask.size(),
                        g.mask.bytesPerLine(), colour, clip);
     }
-    std::vector<std::pair<const Coverage*, QPoint>> blends{};
     struct WantedQuarters {
         std::string text;
         QPointF pen;
