@@ -32,6 +32,23 @@ bool is_accelerator(const QKeyEvent& e) {
     return false;
 }
 
+bool is_board_key(const QKeyEvent& e) {
+    if (e.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier |
+                         Qt::MetaModifier | Qt::KeypadModifier))
+        return false;
+    switch (e.key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Tab:
+        case Qt::Key_Home:
+        case Qt::Key_Space:
+        case Qt::Key_F1:
+            return true;
+        default:
+            return false;
+    }
+}
+
 int32_t virtual_key(const QKeyEvent& e) {
     const int key = e.key();
     switch (key) {

@@ -21,4 +21,7 @@ extern const std::array<Accelerator, 14> kAccelerators;
 
 bool is_accelerator(const QKeyEvent& event);
 
+// A key the board answers, pressed alone, that no shortcut of the frame or its menus uses.
+bool is_board_key(const QKeyEvent& event);
+
 }  // namespace zarvo

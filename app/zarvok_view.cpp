@@ -327,6 +327,18 @@ void CZarvokView::paintEvent(QPaintEvent* event) {
     for (const QRect& spare : (event->region() - board)) painter.fillRect(spare, Qt::white);
 }
 
+// Before every key the toolkit offers the board the key, and then looks it up among the
+// shortcuts of the frame and its menus, which takes longer than a move draws. The board's own
+// keys are no shortcut's, so the board takes them at once.
+bool CZarvokView::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        is_board_key(*static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
 void CZarvokView::keyPressEvent(QKeyEvent* event) {
     event->accept();
     if (is_accelerator(*event)) return;

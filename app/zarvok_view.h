@@ -74,6 +74,7 @@ class CZarvokView : public QWidget, private KeyShell {
     void screenChanged();
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;

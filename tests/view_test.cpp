@@ -13,6 +13,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,6 +21,7 @@
 #include <random>
 
 #include "app/about_dlg.h"
+#include "app/keys.h"
 #include "app/language.h"
 #include "app/main_frame.h"
 #include "app/zarvok_doc.h"
@@ -280,6 +282,16 @@ TEST(Frame, PrintFollowsTheGameAndAcceleratorsNeverReachTheGame) {
     EXPECT_EQ(f.view->board().game.move_count, 0);
     EXPECT_EQ(f.view->board().game.current_colour, 0);
     EXPECT_EQ(f.view->board().game.overlay_shown, 1);
+    // The board takes its own keys before the toolkit looks for a shortcut, so none of them
+    // may be a shortcut of the frame or its menus.
+    QList<QKeySequence> shortcuts;
+    for (const QShortcut* s : f.frame.findChildren<QShortcut*>()) shortcuts << s->key();
+    for (const QAction* a : f.frame.findChildren<QAction*>()) shortcuts << a->shortcuts();
+    EXPECT_GE(shortcuts.size(), 16);
+    for (const QKeySequence& k : shortcuts) {
+        const QKeyEvent press(QEvent::KeyPress, k[0].key(), k[0].keyboardModifiers());
+        EXPECT_FALSE(is_board_key(press)) << k.toString().toStdString();
+    }
 
     // Alt pressed and let go alone, as the window system delivers it, leaves the keyboard to
     // the game rather than to the menu bar.
