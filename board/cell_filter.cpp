@@ -149,6 +149,9 @@ CellMemory::Cell* CellFilter::cell_holding(const Rect& area) {
     return nullptr;
 }
 
+// A disc on its own (the colour's, or a dot on the graph) is remembered as a cell of its own:
+// drawn again as the picture holds it, with nothing drawn over its box since, it is left out.
+// Its box's corners keep whatever they held, as drawing it would.
 void CellFilter::Ellipse(int32_t l, int32_t t, int32_t r, int32_t b) {
     Op o = op(Kind::ellipse, {l, t, r, b});
     if (grouping_) return note(o, o.rect);
@@ -157,8 +160,20 @@ void CellFilter::Ellipse(int32_t l, int32_t t, int32_t r, int32_t b) {
         cell->ops.push_back(std::move(o));
         return;
     }
-    clear_way(o.rect);
+    settle(o.rect);
+    fill_waiting(o.rect);
+    auto& cells = memory_.cells_;
+    if (skip_ && std::any_of(cells.begin(), cells.end(), [&](const CellMemory::Cell& c) {
+            return c.rect == o.rect && c.ops.size() == 1 && c.ops.front() == o;
+        }))
+        return;
+    forget(o.rect);
     draw(o);
+    if (!skip_) return;
+    CellMemory::Cell disc;
+    disc.rect = o.rect;
+    disc.ops.push_back(std::move(o));
+    cells.push_back(std::move(disc));
 }
 
 void CellFilter::MoveTo(int32_t x, int32_t y) {

@@ -332,6 +332,7 @@ TEST(CellFilter, LeavesOutOnlyCellsThatStandAsDrawn) {
     PaintedBoard b(21, 1024, 768);
     b.key(VK_UP);  // takes the story away
     CellMemory memory;
+    bool disc_drawn = false;
     const auto drawn_texts = [&](int vk) {
         RecordingSurface picture(Rect{0, 0, 1024, 768});
         const KeyOutcome o = press_key(b.board, vk);
@@ -339,6 +340,10 @@ TEST(CellFilter, LeavesOutOnlyCellsThatStandAsDrawn) {
             CellFilter dc(memory, picture);
             carry_out(dc, b.board, o, testing::some_time());
         }
+        const auto& ops = picture.ops();
+        disc_drawn = std::any_of(ops.begin(), ops.end(), [&](const RecordingSurface::Op& op) {
+            return op.kind == Kind::ellipse && op.rect == b.board.layout.colour_circle;
+        });
         return picture.texts();
     };
     drawn_texts(VK_UP);
@@ -354,19 +359,25 @@ TEST(CellFilter, LeavesOutOnlyCellsThatStandAsDrawn) {
          {std::string("ZARVO"), std::string("Boxes"), std::string("30"), std::string("110"),
           std::string("  Blue"), std::string("Score"), std::string("0"), hint_text, start_prompt()})
         EXPECT_FALSE(has(moved, kept)) << kept;
+    EXPECT_FALSE(disc_drawn);                 // the colour's disc stands as it was
     EXPECT_EQ(drawn_texts(VK_TAB), Texts{});  // only the disc
+    EXPECT_TRUE(disc_drawn);
 
     // Something drawn over a cell outside any cell: that cell is drawn again.
     RecordingSurface picture(Rect{0, 0, 1024, 768});
     const Rect hint = b.board.layout.colour_hint_box;
+    const Rect disc = b.board.layout.colour_circle;
     {
         CellFilter dc(memory, picture);
         dc.MoveTo(hint.left, hint.top + 3);
         dc.LineTo(hint.right, hint.top + 3);
+        dc.MoveTo(disc.left, disc.bottom - 1);
+        dc.LineTo(disc.left + 2, disc.bottom - 1);  // in a corner of the disc's box
     }
     const Texts after_line = drawn_texts(VK_UP);
     EXPECT_TRUE(has(after_line, hint_text));
     EXPECT_FALSE(has(after_line, "Boxes"));
+    EXPECT_TRUE(disc_drawn);
 
     // Two framed cells sharing a frame of one colour keep each other while their text stays
     // off the frame; a text that reaches the frame makes its neighbour go again.
