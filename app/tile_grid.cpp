@@ -280,8 +280,9 @@ std::vector<QRect> TileGrid::runs_also_in(const TileGrid& a, const TileGrid& b) 
 
 QRegion TileGrid::region() const {
     // What a rectangle of its own costs the screen, in tiles copied: tiles closer than this
-    // share a rectangle.
-    constexpr int64_t kRectCost = 64;
+    // share a rectangle. The window system takes all the rectangles of one flush in a single
+    // request, so a rectangle costs little more than its pixels, more so at a pixel ratio of 2.
+    constexpr int64_t kRectCost = 4;
     struct Box {
         int x0, x1, y0, y1;  // tiles, inclusive
         int64_t area() const { return int64_t{x1 - x0 + 1} * (y1 - y0 + 1); }
