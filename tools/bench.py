@@ -3,8 +3,9 @@
 comparison and the key-to-pixels measurement under Xvfb, and prints one table: every figure,
 its baseline, the ratio and the verdict against its budget.
 
-usage: bench.py BUILD_DIR [--quick] [--startup] [--pixels] [--in-process]
-(--startup, --pixels or --in-process: only that part)
+usage: bench.py BUILD_DIR [--quick] [--startup] [--pixels] [--in-process] [--screen=WxH[xDPR]]
+(--startup, --pixels or --in-process: only that part; --screen: the key-to-pixels table at that
+screen alone, such as 3840x2160x2)
 """
 import json
 import os
@@ -20,6 +21,7 @@ QUICK = "--quick" in sys.argv
 STARTUP_ONLY = "--startup" in sys.argv
 PIXELS_ONLY = "--pixels" in sys.argv
 IN_PROCESS_ONLY = "--in-process" in sys.argv
+SCREEN = next((a.split("=", 1)[1] for a in sys.argv if a.startswith("--screen=")), None)
 # (width, height, device pixel ratio): the logical size, and at DPR 2 a 3840x2160 screen.
 SIZES = [(800, 600, 1), (1024, 768, 1), (1280, 1024, 1), (1920, 1080, 1), (3840, 2160, 1),
          (1920, 1080, 2)]
@@ -129,9 +131,12 @@ def started(argv, env, ready, tmp):
         if ready in err.read():
             time.sleep(0.5)
             return p
+        if p.poll() is not None:
+            break
         time.sleep(0.05)
     p.kill()
-    raise RuntimeError(f"{argv[0]} did not start")
+    err.seek(0)
+    raise RuntimeError(f"{argv[0]} did not start (exit status {p.wait()}):\n{err.read()[-2000:]}")
 
 
 def window_of(env, pid):
@@ -155,6 +160,8 @@ def key_to_pixels(tmp):
     per_round = (8 if QUICK else 30) // rounds
     homes_per_round = 1 if QUICK else per_round  # Home follows a finished game: a fresh start each
     for w, h, scale in ((1024, 768, 1), (1920, 1080, 1), (3840, 2160, 1), (3840, 2160, 2)):
+        if SCREEN and SCREEN not in (f"{w}x{h}x{scale}", f"{w}x{h}" if scale == 1 else None):
+            continue
         size = f"{w}x{h} X" + (" DPR2" if scale == 2 else "")
         xvfb, display = x_server(w, h)
         env = dict(os.environ, DISPLAY=display, XDG_RUNTIME_DIR=tmp, HOME=tmp)
